@@ -1,0 +1,195 @@
+#include <keymapmanager/config/documentio_p.h>
+
+#include <keymapmanager/config/configitem.h>
+#include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/config/templates_p.h>
+#include <keymapmanager/keymapmanager.h>
+#include <keymapmanager/log_p.h>
+
+#include <Poco/Exception.h>
+#include <Poco/JSON/Parser.h>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+
+#include <memory>
+#include <new>
+#include <sstream>
+#include <typeinfo>
+#include <vector>
+
+namespace ovelkeymapmanager {
+
+namespace {
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+// Where the loader is, for the report of the first problem.
+struct Progress {
+    const char* block = "json";
+    int itemIndex = -1;
+    json::ObjectPtr element; // the "keymaps" element being read
+};
+
+QString elementType(const json::ObjectPtr& element) {
+    if (element.isNull() || !element->has("type"))
+        return QString();
+    const Poco::Dynamic::Var type = element->get("type");
+    return type.isString() ? QString::fromStdString(type.extract<std::string>()) : QString();
+}
+
+// 1-based line and column of a byte offset.
+void lineAndColumn(const QByteArray& text, int offset, int* line, int* column) {
+    *line = 1;
+    int lineStart = 0;
+    for (int i = 0; i < offset && i < text.size(); ++i) {
+        if (text.at(i) == '\n') {
+            ++*line;
+            lineStart = i + 1;
+        }
+    }
+    *column = offset - lineStart + 1;
+}
+
+void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteArray& text,
+                const QString& exceptionName, const QString& message) {
+    if (!report)
+        return;
+    report->ok = false;
+    report->exceptionName = exceptionName;
+    report->message = message;
+    report->block = QLatin1String(progress.block);
+    report->itemIndex = progress.itemIndex;
+    report->itemType = elementType(progress.element);
+    report->member = QString::fromUtf8(json::lastMember());
+    if (qstrcmp(progress.block, "json") == 0) {
+        report->member.clear();
+        // The JSON library gives no position; Qt's parser does, for text that it rejects too.
+        QJsonParseError error;
+        QJsonDocument::fromJson(text, &error);
+        if (error.error != QJsonParseError::NoError)
+            lineAndColumn(text, error.offset, &report->line, &report->column);
+    }
+}
+
+void readDocument(const QByteArray& text, const LoadOptions& options, Progress& progress,
+                  std::vector<std::unique_ptr<ConfigItem>>& items, KeymapInfo& info, KeymapParam& param) {
+    Poco::JSON::Parser parser;
+    const Poco::Dynamic::Var parsed = parser.parse(std::string(text.constData(), std::size_t(text.size())));
+    const json::ObjectPtr root = parsed.extract<json::ObjectPtr>();
+
+    if (root->has("keymaps")) {
+        progress.block = "keymaps";
+        const Poco::JSON::Array::Ptr elements = json::array(root, "keymaps");
+        for (std::size_t i = 0; i < elements->size(); ++i) {
+            progress.itemIndex = int(i);
+            progress.element = elements->getObject(unsigned(i));
+            std::unique_ptr<ConfigItem> item(createConfigItemFromJson(progress.element));
+            if (!item)
+                continue;
+            keymaplog::debug("read keymap config item: ", item->typeName);
+            items.push_back(std::move(item));
+        }
+        progress.itemIndex = -1;
+        progress.element = nullptr;
+    }
+    progress.block = "info";
+    const json::ObjectPtr infoObject = json::object(root, "info");
+    if (options.decodeImages)
+        info.fromJson(infoObject);
+    else
+        info.fromJsonWithoutImages(infoObject);
+    if (root->has("param")) {
+        progress.block = "param";
+        param.fromJson(json::object(root, "param"));
+    }
+}
+
+} // namespace
+
+QByteArray readKeymapText(bool keymapTemplates, const QString& path) {
+    if (const char* text = builtInTemplate(keymapTemplates, path))
+        return QByteArray(text);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const LoadOptions& options,
+                           bool* failed) {
+    keymaplog::debug("load keymap config and info: ", path);
+    auto info = std::make_unique<KeymapInfo>();
+    auto param = std::make_unique<KeymapParam>();
+    std::vector<std::unique_ptr<ConfigItem>> items;
+    *failed = false;
+
+    QByteArray text = readKeymapText(keymapTemplates, path);
+    if (text.startsWith(kUtf8Bom))
+        text.remove(0, 3);
+    if (!text.isEmpty()) {
+        Progress progress;
+        try {
+            readDocument(text, options, progress, items, *info, *param);
+        } catch (const Poco::Exception& error) {
+            *failed = true;
+            fillReport(options.report, progress, text, QString::fromLatin1(error.className()),
+                       QString::fromStdString(error.message()));
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception& error) {
+            // Not the JSON library's own, but still bad input: handled the same way.
+            *failed = true;
+            fillReport(options.report, progress, text, QString::fromLatin1(typeid(error).name()),
+                       QString::fromLocal8Bit(error.what()));
+        }
+    }
+
+    QList<ConfigItem*> list;
+    list.reserve(int(items.size()));
+    for (std::unique_ptr<ConfigItem>& item : items)
+        list.append(item.release());
+    return new KeymapConfig(std::move(list), info.release(), param.release());
+}
+
+QByteArray documentText(const KeymapConfig& document) {
+    Poco::JSON::Array::Ptr keymaps(new Poco::JSON::Array);
+    for (const ConfigItem* item : document.items) {
+        if (item)
+            keymaps->add(json::ObjectPtr(new json::Object(item->toJson())));
+    }
+    const KeymapInfo defaultInfo;
+    const KeymapParam defaultParam;
+    const KeymapInfo& info = document.info ? *document.info : defaultInfo;
+    const KeymapParam& param = document.param ? *document.param : defaultParam;
+
+    json::Object root;
+    root.set("keymaps", keymaps);
+    json::put(root, "info", info.toJson());
+    json::put(root, "param", param.toJson(info.isJoystick));
+
+    std::ostringstream out;
+    root.stringify(out, 4);
+    const std::string text = out.str();
+    return QByteArray(text.data(), int(text.size()));
+}
+
+bool saveDocument(const QString& path, const KeymapConfig* document) {
+    if (!document)
+        return false;
+    keymaplog::debug("save keymap config and info: ", path);
+    const QByteArray text = documentText(*document);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace ovelkeymapmanager

@@ -1,0 +1,34 @@
+// Reading and writing keymap documents: the text of a file or built-in template, the loader with
+// its partial-load rules, and the saver.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace ovelkeymapmanager {
+
+class KeymapConfig;
+struct KeymapLoadReport;
+
+// The template text for a reserved name of the chosen set, otherwise the file's bytes (empty when
+// the file cannot be read).
+QByteArray readKeymapText(bool keymapTemplates, const QString& path);
+
+struct LoadOptions {
+    bool decodeImages = true;          // false: feature images keep their geometry, images stay null
+    KeymapLoadReport* report = nullptr; // filled with the first problem, when given
+};
+
+// Never null. Reading stops at the first exception of the JSON library; what was read stays.
+// Sets *failed when reading stopped that way (the caller notifies the host).
+KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const LoadOptions& options,
+                           bool* failed);
+
+// Writes the document in its canonical text through a temporary file that replaces the target
+// only when complete. False for a null document or when the file cannot be written.
+bool saveDocument(const QString& path, const KeymapConfig* document);
+
+// The canonical text of a document, as saving writes it.
+QByteArray documentText(const KeymapConfig& document);
+
+} // namespace ovelkeymapmanager

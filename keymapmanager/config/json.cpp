@@ -1,0 +1,115 @@
+#include <keymapmanager/config/json_p.h>
+
+#include <Poco/Exception.h>
+
+namespace ovelkeymapmanager::json {
+
+namespace {
+thread_local const char* t_lastMember = "";
+
+inline Poco::Dynamic::Var member(Members parent, const char* name) {
+    t_lastMember = name;
+    return parent->get(name);
+}
+} // namespace
+
+const char* lastMember() { return t_lastMember; }
+
+ObjectPtr object(Members parent, const char* name) {
+    t_lastMember = name;
+    ObjectPtr child = parent->getObject(name);
+    if (child.isNull())
+        throw Poco::NullPointerException();
+    return child;
+}
+
+ObjectPtr optionalObject(Members parent, const char* name) {
+    if (!parent->has(name))
+        return {};
+    return object(parent, name);
+}
+
+Poco::JSON::Array::Ptr array(Members parent, const char* name) {
+    t_lastMember = name;
+    Poco::JSON::Array::Ptr child = parent->getArray(name);
+    if (child.isNull())
+        throw Poco::NullPointerException();
+    return child;
+}
+
+void read(Members parent, const char* name, QString& out) {
+    out = QString::fromStdString(member(parent, name).convert<std::string>());
+}
+
+void read(Members parent, const char* name, int& out) { out = member(parent, name).convert<int>(); }
+
+void read(Members parent, const char* name, double& out) {
+    out = member(parent, name).convert<double>();
+}
+
+void read(Members parent, const char* name, bool& out) { out = member(parent, name).convert<bool>(); }
+
+void readKey(Members keyObject, ConfigKey& out) {
+    read(keyObject, "device", out.device);
+    read(keyObject, "text", out.text);
+    read(keyObject, "scan_code", out.scanCode);
+    read(keyObject, "virtual_key", out.virtualKey);
+}
+
+void read(Members parent, const char* name, ConfigKey& out) { readKey(object(parent, name), out); }
+
+void readPosition(Members parent, const char* name, double& x, double& y) {
+    const ObjectPtr position = object(parent, name);
+    read(position, "rel_x", x);
+    read(position, "rel_y", y);
+}
+
+bool appendStringsIf(Members parent, const char* name, QStringList& out) {
+    if (!parent->has(name))
+        return false;
+    const Poco::JSON::Array::Ptr lines = array(parent, name);
+    const std::size_t count = lines->size();
+    out.reserve(out.size() + static_cast<int>(count));
+    for (std::size_t i = 0; i < count; ++i)
+        out.append(QString::fromStdString(lines->get(static_cast<unsigned>(i)).convert<std::string>()));
+    return true;
+}
+
+void put(Object& target, const char* name, const QString& value) { target.set(name, value.toStdString()); }
+void put(Object& target, const char* name, int value) { target.set(name, value); }
+void put(Object& target, const char* name, double value) { target.set(name, value); }
+void put(Object& target, const char* name, bool value) { target.set(name, value); }
+void put(Object& target, const char* name, const ConfigKey& value) { put(target, name, keyObject(value)); }
+
+void put(Object& target, const char* name, Object&& child) {
+    target.set(name, ObjectPtr(new Object(std::move(child))));
+}
+
+void put(Object& target, const char* name, const QStringList& lines) {
+    Poco::JSON::Array::Ptr array(new Poco::JSON::Array);
+    for (const QString& line : lines)
+        array->add(line.toStdString());
+    target.set(name, array);
+}
+
+void putPosition(Object& target, const char* name, double x, double y) {
+    put(target, name, positionObject(x, y));
+}
+
+Object keyObject(const ConfigKey& key) {
+    Object object;
+    put(object, "device", key.device);
+    put(object, "text", key.text);
+    put(object, "virtual_key", key.virtualKey);
+    put(object, "scan_code", key.scanCode);
+    return object;
+}
+
+Object positionObject(double x, double y) {
+    Object object;
+    put(object, "rel_x", x);
+    put(object, "rel_y", y);
+    return object;
+}
+
+} // namespace ovelkeymapmanager::json

@@ -1,0 +1,81 @@
+// A keymap document: its items in file order, its "info" block and its "param" block.
+#pragma once
+
+#include <keymapmanager/config/featureimageinfo.h>
+#include <keymapmanager/export.h>
+
+#include <Poco/JSON/Object.h>
+#include <QList>
+#include <QString>
+
+namespace ovelkeymapmanager {
+
+class ConfigItem;
+
+// The document-wide settings of the "info" block.
+class OVEL_KEYMAPMANAGER_EXPORT KeymapInfo {
+public:
+    // The members written depend on isJoystick, the feature images and the character id.
+    Poco::JSON::Object toJson() const;
+    void fromJson(Poco::JSON::Object::Ptr object);
+    // As fromJson, but feature images keep their PNG data undecoded (their images stay null).
+    void fromJsonWithoutImages(Poco::JSON::Object::Ptr object);
+
+    QString transparentMousePolicy = QStringLiteral("Mouse_No_Transparent");
+    QString backgroundColour = QStringLiteral("000000FF");
+    bool visible = true;
+    bool transparentEsc = false;
+    bool transparentWheel = false;
+    bool isJoystick = false;
+    int rawMovePeriod = 0;
+    double rawMoveSensitivity = 1.0;
+    bool transparentKeyboard = true;
+    bool transparentJoystick = true;
+    bool responseCursorPointIcon = false;
+    QList<QList<FeatureImageInfo>> featureImages;
+    int characterId = -1;
+
+private:
+    void read(Poco::JSON::Object::Ptr object, bool decodeImages);
+};
+
+// The tuning values of wheel, zoom and transparent input ("param" block).
+class OVEL_KEYMAPMANAGER_EXPORT KeymapParam {
+public:
+    // A keymap document writes the wheel, transparent-wheel and virtual-joystick objects; a
+    // joystick document only the transparent-joystick object.
+    Poco::JSON::Object toJson(bool isJoystick) const;
+    void fromJson(Poco::JSON::Object::Ptr object);
+
+    int zoomFirstInterval = 16;
+    int zoomSteps = 8;
+    int zoomPeriod = 14;
+    int zoomMargin = 10;
+    int zoomLastIdle = 80;
+    double wheelStepDistance = 0.01;
+    double zoomStepDistance = 0.00325;
+    bool zoomOperationShortcutMode = false;
+    double zoomDegree = 45.0;
+    bool smallPointMoveFirst = false;
+    double transparentWheelSensitivity = 1.0;
+    int transparentWheelProtocolVersion = 0;
+    int transparentJoystickProtocolVersion = 0;
+    bool virtualJoystickEnabled = false;
+};
+
+class OVEL_KEYMAPMANAGER_EXPORT KeymapConfig {
+public:
+    // An empty document with default info and param blocks.
+    KeymapConfig();
+    // Takes ownership of the items and of both blocks.
+    KeymapConfig(QList<ConfigItem*> items, KeymapInfo* info, KeymapParam* param);
+    virtual ~KeymapConfig();
+    KeymapConfig(const KeymapConfig&) = delete;
+    KeymapConfig& operator=(const KeymapConfig&) = delete;
+
+    QList<ConfigItem*> items; // owned
+    KeymapInfo* info;         // owned
+    KeymapParam* param;       // owned
+};
+
+} // namespace ovelkeymapmanager

@@ -1,0 +1,31 @@
+// Every item class of the model.
+#pragma once
+
+#include <keymapmanager/items/bunchclickconfigitem.h>
+#include <keymapmanager/items/clickconfigitem.h>
+#include <keymapmanager/items/composableconfigitem.h>
+#include <keymapmanager/items/curveconfigitem.h>
+#include <keymapmanager/items/diamondconfigitem.h>
+#include <keymapmanager/items/eyeconfigitem.h>
+#include <keymapmanager/items/fireconfigitem.h>
+#include <keymapmanager/items/gravityconfigitem.h>
+#include <keymapmanager/items/joystickleftwalkconfigitem.h>
+#include <keymapmanager/items/joystickrighteyeconfigitem.h>
+#include <keymapmanager/items/macroconfigitem.h>
+#include <keymapmanager/items/mouserightwalkconfigitem.h>
+#include <keymapmanager/items/observeconfigitem.h>
+#include <keymapmanager/items/operationrecorderconfigitem.h>
+#include <keymapmanager/items/pairconfigitem.h>
+#include <keymapmanager/items/spellcancelconfigitem.h>
+#include <keymapmanager/items/spellconfigitem.h>
+#include <keymapmanager/items/staringconfigitem.h>
+#include <keymapmanager/items/swipeholdconfigitem.h>
+#include <keymapmanager/items/tipconfigitem.h>
+#include <keymapmanager/items/virtualjoystickbunchbuttonconfigitem.h>
+#include <keymapmanager/items/virtualjoystickbuttonconfigitem.h>
+#include <keymapmanager/items/virtualstickconfigitem.h>
+#include <keymapmanager/items/virtualstickleftconfigitem.h>
+#include <keymapmanager/items/virtualstickleftshiftbuttonconfigitem.h>
+#include <keymapmanager/items/virtualstickrightconfigitem.h>
+#include <keymapmanager/items/wheelconfigitem.h>
+#include <keymapmanager/items/zoomconfigitem.h>

@@ -1,0 +1,13 @@
+#include <keymapmanager/items/clickconfigitem.h>
+
+#include <keymapmanager/config/vocabulary.h>
+
+#include <utility>
+
+namespace ovelkeymapmanager {
+
+ClickConfigItem::ClickConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Click)) {}
+
+ClickConfigItem::~ClickConfigItem() = default;
+
+} // namespace ovelkeymapmanager

@@ -1,0 +1,13 @@
+#include <keymapmanager/items/operationrecorderconfigitem.h>
+
+#include <keymapmanager/config/vocabulary.h>
+
+#include <utility>
+
+namespace ovelkeymapmanager {
+
+OperationRecorderConfigItem::OperationRecorderConfigItem() { typeName = QLatin1String(TypeName::OperationRecorder); }
+
+OperationRecorderConfigItem::~OperationRecorderConfigItem() = default;
+
+} // namespace ovelkeymapmanager

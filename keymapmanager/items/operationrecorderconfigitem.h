@@ -1,0 +1,13 @@
+#pragma once
+
+#include <keymapmanager/items/macroconfigitem.h>
+
+namespace ovelkeymapmanager {
+
+class OVEL_KEYMAPMANAGER_EXPORT OperationRecorderConfigItem : public MacroConfigItem {
+public:
+    OperationRecorderConfigItem();
+    ~OperationRecorderConfigItem() override;
+};
+
+} // namespace ovelkeymapmanager

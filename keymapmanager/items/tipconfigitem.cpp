@@ -1,0 +1,13 @@
+#include <keymapmanager/items/tipconfigitem.h>
+
+#include <keymapmanager/config/vocabulary.h>
+
+#include <utility>
+
+namespace ovelkeymapmanager {
+
+TipConfigItem::TipConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Tip)) {}
+
+TipConfigItem::~TipConfigItem() = default;
+
+} // namespace ovelkeymapmanager

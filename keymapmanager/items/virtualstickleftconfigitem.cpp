@@ -1,0 +1,13 @@
+#include <keymapmanager/items/virtualstickleftconfigitem.h>
+
+#include <keymapmanager/config/vocabulary.h>
+
+#include <utility>
+
+namespace ovelkeymapmanager {
+
+VirtualStickLeftConfigItem::VirtualStickLeftConfigItem() { typeName = QLatin1String(TypeName::VirtualLeftStick); }
+
+VirtualStickLeftConfigItem::~VirtualStickLeftConfigItem() = default;
+
+} // namespace ovelkeymapmanager

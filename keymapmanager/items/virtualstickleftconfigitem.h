@@ -1,0 +1,13 @@
+#pragma once
+
+#include <keymapmanager/items/virtualstickconfigitem.h>
+
+namespace ovelkeymapmanager {
+
+class OVEL_KEYMAPMANAGER_EXPORT VirtualStickLeftConfigItem : public VirtualStickConfigItem {
+public:
+    VirtualStickLeftConfigItem();
+    ~VirtualStickLeftConfigItem() override;
+};
+
+} // namespace ovelkeymapmanager

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <keymapmanager/items/virtualstickconfigitem.h>
+
+namespace ovelkeymapmanager {
+
+class OVEL_KEYMAPMANAGER_EXPORT VirtualStickRightConfigItem : public VirtualStickConfigItem {
+public:
+    VirtualStickRightConfigItem();
+    ~VirtualStickRightConfigItem() override;
+};
+
+} // namespace ovelkeymapmanager

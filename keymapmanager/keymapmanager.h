@@ -1,0 +1,80 @@
+// The public interface of ovel-keymapmanager: the exported functions, the host callbacks, the
+// joystick event types and, through the included headers, the whole keymap model.
+#pragma once
+
+#include <keymapmanager/config/configitem.h>
+#include <keymapmanager/config/configkey.h>
+#include <keymapmanager/config/featureimageinfo.h>
+#include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/export.h>
+#include <keymapmanager/items/allitems.h>
+
+#include <QEvent>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Event types for joystick events that the host posts and recognises; registered when the
+// library is loaded, in the order of the members.
+class JoystickEvent {
+public:
+    static OVEL_KEYMAPMANAGER_EXPORT QEvent::Type ButtonPress;
+    static OVEL_KEYMAPMANAGER_EXPORT QEvent::Type ButtonRelease;
+    static OVEL_KEYMAPMANAGER_EXPORT QEvent::Type AxisTriggle;
+    static OVEL_KEYMAPMANAGER_EXPORT QEvent::Type JoystickConnect;
+    static OVEL_KEYMAPMANAGER_EXPORT QEvent::Type JoystickDisconnect;
+};
+
+namespace ovelkeymapmanager {
+
+// Filled by the host and kept alive while notifications may run.
+struct KeymapManagerCallbacks {
+    // Called on a thread of the global thread pool with the path of a file that failed to load.
+    void (*onLoadFailed)(const QString& path) = nullptr;
+};
+
+// Where and why loading stopped, for tools that tell a keymap author what is wrong.
+struct KeymapLoadReport {
+    bool ok = true;         // false when reading stopped at a problem
+    QString exceptionName;  // the JSON library's exception class, e.g. "Poco::InvalidAccessException"
+    QString message;        // its message, e.g. "Can not convert empty value."
+    QString block;          // "json" (the text itself), "keymaps", "info" or "param"
+    int itemIndex = -1;     // the "keymaps" element being read, or -1
+    QString itemType;       // that element's "type", when it has a text one
+    QString member;         // the member being read when reading stopped
+    int line = 0;           // for text that is not JSON: 1-based line and column of the error,
+    int column = 0;         // 0 when unknown
+};
+
+OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadKeymapConfigAndInfo(const QString& path);
+OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadJoystickConfigAndInfo(const QString& path);
+OVEL_KEYMAPMANAGER_EXPORT bool SaveKeymapConfigAndInfo(const QString& path, KeymapConfig* config);
+OVEL_KEYMAPMANAGER_EXPORT bool SaveJoystickConfigAndInfo(const QString& path, KeymapConfig* config);
+OVEL_KEYMAPMANAGER_EXPORT ConfigItem* CreateConfigItem(const QString& typeName);
+OVEL_KEYMAPMANAGER_EXPORT ConfigKey CreateConfigKey(QString device, int virtualKey, int scanCode);
+OVEL_KEYMAPMANAGER_EXPORT void SetTextForConfigKey(ConfigKey* key);
+OVEL_KEYMAPMANAGER_EXPORT int ModifyKeyboardScanCodeIfNeeded(int scanCode);
+OVEL_KEYMAPMANAGER_EXPORT bool AllowUsedForConfigKey(const QString& device, int virtualKey, int scanCode);
+OVEL_KEYMAPMANAGER_EXPORT bool isConfigKeyMatch(KeymapConfig* config, ConfigKey* key, ConfigKey* secondKey);
+OVEL_KEYMAPMANAGER_EXPORT bool isConfigHasSpeicalTypeKey(KeymapConfig* config, const QString& itemType);
+OVEL_KEYMAPMANAGER_EXPORT int getMacroConfigKeyCode(QEvent* event);
+OVEL_KEYMAPMANAGER_EXPORT QList<QString> MacroKeyEditingTextChangeToRunningText(const QStringList& lines,
+                                                                                QRect rect);
+OVEL_KEYMAPMANAGER_EXPORT QList<QString> MacroKeyRunningTextChangeToEditingText(const QStringList& lines,
+                                                                                QRect rect);
+OVEL_KEYMAPMANAGER_EXPORT QVector<int> MacroKeyEditingTextGrammarCheck(const QStringList& lines);
+OVEL_KEYMAPMANAGER_EXPORT QList<QList<FeatureImageInfo>> getFeatureImageInfo(const QString& path,
+                                                                             bool keymapTemplates);
+OVEL_KEYMAPMANAGER_EXPORT bool isIntelligentConfig(const QString& path, bool keymapTemplates);
+OVEL_KEYMAPMANAGER_EXPORT void SetCallbacks(KeymapManagerCallbacks* callbacks);
+
+// Loads exactly as LoadKeymapConfigAndInfo (isJoystick false) or LoadJoystickConfigAndInfo
+// (isJoystick true) do, notification included, and also describes the first problem in *report
+// (when report is not null).
+OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadConfigAndInfoWithReport(const QString& path, bool isJoystick,
+                                                                    KeymapLoadReport* report);
+
+} // namespace ovelkeymapmanager

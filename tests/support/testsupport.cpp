@@ -1,0 +1,97 @@
+#include "testsupport.h"
+
+#include <Poco/JSON/Parser.h>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace testsupport {
+
+std::string stringify(const Poco::JSON::Object& object) {
+    std::ostringstream out;
+    object.stringify(out, 4);
+    return out.str();
+}
+
+Poco::JSON::Object::Ptr parseObject(const std::string& text) {
+    Poco::JSON::Parser parser;
+    return parser.parse(text).extract<Poco::JSON::Object::Ptr>();
+}
+
+Poco::JSON::Object::Ptr written(const ovelkeymapmanager::ConfigItem& item) {
+    return parseObject(stringify(item.toJson()));
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QString sourcePath(const char* relative) {
+    return QStringLiteral(KEYMAP_SOURCE_DIR "/") + QString::fromUtf8(relative);
+}
+
+QString sharedPath(const char* relative) {
+    return QStringLiteral(KEYMAP_SHARED_DIR "/") + QString::fromUtf8(relative);
+}
+
+namespace {
+QMutex g_mutex;
+QStringList g_paths;
+bool g_otherThread = false;
+Qt::HANDLE g_testThread = nullptr;
+
+void record(const QString& path) {
+    QMutexLocker lock(&g_mutex);
+    g_paths.append(path);
+    if (QThread::currentThreadId() != g_testThread)
+        g_otherThread = true;
+}
+} // namespace
+
+FailureCounter::FailureCounter() {
+    QThreadPool::globalInstance()->waitForDone(10000);
+    {
+        QMutexLocker lock(&g_mutex);
+        g_paths.clear();
+        g_otherThread = false;
+        g_testThread = QThread::currentThreadId();
+    }
+    m_callbacks.onLoadFailed = &record;
+    ovelkeymapmanager::SetCallbacks(&m_callbacks);
+}
+
+FailureCounter::~FailureCounter() {
+    QThreadPool::globalInstance()->waitForDone(10000);
+    ovelkeymapmanager::SetCallbacks(nullptr);
+}
+
+int FailureCounter::count() { return paths().size(); }
+
+QStringList FailureCounter::paths() {
+    QThreadPool::globalInstance()->waitForDone(10000);
+    QMutexLocker lock(&g_mutex);
+    return g_paths;
+}
+
+bool FailureCounter::sawOtherThread() {
+    QThreadPool::globalInstance()->waitForDone(10000);
+    QMutexLocker lock(&g_mutex);
+    return g_otherThread;
+}
+
+} // namespace testsupport

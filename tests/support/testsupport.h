@@ -1,0 +1,46 @@
+// Helpers shared by the test suites.
+#pragma once
+
+#include <keymapmanager/keymapmanager.h>
+
+#include <Poco/JSON/Object.h>
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+namespace testsupport {
+
+// The canonical text of a JSON object, as documents are saved (indent 4, sorted members).
+std::string stringify(const Poco::JSON::Object& object);
+// Parses JSON text that must hold an object.
+Poco::JSON::Object::Ptr parseObject(const std::string& text);
+// An item's written JSON, parsed back (so values can be compared as the file holds them).
+Poco::JSON::Object::Ptr written(const ovelkeymapmanager::ConfigItem& item);
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+QString sourcePath(const char* relative);
+QString sharedPath(const char* relative);
+
+using ConfigPtr = std::unique_ptr<ovelkeymapmanager::KeymapConfig>;
+using ItemPtr = std::unique_ptr<ovelkeymapmanager::ConfigItem>;
+
+// Counts load-failure notifications for one test; installs itself as the callbacks and waits for
+// the pool to finish before it is read or removed.
+class FailureCounter {
+public:
+    FailureCounter();
+    ~FailureCounter();
+    // Waits (bounded) for queued notifications, then returns how many arrived.
+    int count();
+    QStringList paths();
+    bool sawOtherThread();
+
+private:
+    ovelkeymapmanager::KeymapManagerCallbacks m_callbacks;
+};
+
+} // namespace testsupport
