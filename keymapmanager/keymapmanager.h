@@ -39,7 +39,7 @@ struct KeymapManagerCallbacks {
 // Where and why loading stopped, for tools that tell a keymap author what is wrong.
 struct KeymapLoadReport {
     bool ok = true;         // false when reading stopped at a problem
-    QString exceptionName;  // the JSON library's exception class, e.g. "Poco::InvalidAccessException"
+    QString exceptionName;  // the JSON library's name of the exception, e.g. "Invalid access"
     QString message;        // its message, e.g. "Can not convert empty value."
     QString block;          // "json" (the text itself), "keymaps", "info" or "param"
     int itemIndex = -1;     // the "keymaps" element being read, or -1

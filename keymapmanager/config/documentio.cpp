@@ -15,6 +15,7 @@
 #include <QJsonParseError>
 #include <QSaveFile>
 
+#include <cctype>
 #include <memory>
 #include <new>
 #include <sstream>
@@ -70,8 +71,13 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
         // The JSON library gives no position; Qt's parser does, for text that it rejects too.
         QJsonParseError error;
         QJsonDocument::fromJson(text, &error);
-        if (error.error != QJsonParseError::NoError)
-            lineAndColumn(text, error.offset, &report->line, &report->column);
+        if (error.error != QJsonParseError::NoError) {
+            // Qt points past the token it could not use; the fault lies right after the last token read.
+            int offset = qBound(0, error.offset, text.size());
+            while (offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
+                --offset;
+            lineAndColumn(text, offset, &report->line, &report->column);
+        }
     }
 }
 
@@ -136,7 +142,7 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
             readDocument(text, options, progress, items, *info, *param);
         } catch (const Poco::Exception& error) {
             *failed = true;
-            fillReport(options.report, progress, text, QString::fromLatin1(error.className()),
+            fillReport(options.report, progress, text, QString::fromLatin1(error.name()),
                        QString::fromStdString(error.message()));
         } catch (const std::bad_alloc&) {
             throw;
