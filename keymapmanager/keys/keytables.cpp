@@ -5,21 +5,33 @@
 namespace ovelkeymapmanager {
 namespace keytables {
 
+namespace {
+
+// A list shorter than its declared size would be padded with rows without a word.
+template <typename Row, std::size_t N> constexpr bool complete(const Row (&rows)[N]) {
+    for (const Row& row : rows)
+        if (!row.word)
+            return false;
+    return true;
+}
+
+} // namespace
+
 // Keypad keys get plain names ("n7", "add") rather than their "kp" words; 69 (Num Lock) and the
 // extended 325 are deliberately nameless.
-const CodeWord extendedKeyWords[23] = {
+constexpr CodeWord extendedKeyWords[23] = {
     {55, "asterisk"}, {69, "unknown"}, {71, "n7"},        {72, "n8"},      {73, "n9"},      {74, "minus"},
     {75, "n4"},       {76, "n5"},      {77, "n6"},        {78, "add"},     {79, "n1"},      {80, "n2"},
     {81, "n3"},       {82, "n0"},      {83, "dot"},       {284, "enter"},  {309, "slash"},  {325, "unknown"},
     {329, "pageUp"},  {335, "end"},    {337, "pageDown"}, {338, "insert"}, {339, "delete"},
 };
-const CodeWord extendedHomeDisplay = {327, "home"};
+constexpr CodeWord extendedHomeDisplay = {327, "home"};
 // 172 is the input-event home-page key, which macro text calls Home.
-const CodeWord extendedHomeMacro = {172, "home"};
+constexpr CodeWord extendedHomeMacro = {172, "home"};
 
 // The input-event key names of the main block, which coincide with set-1 scan codes there.
 // clang-format off
-const CodeWord keyWords[161] = {
+constexpr CodeWord keyWords[161] = {
     {0, "reserved"}, {1, "esc"}, {2, "1"}, {3, "2"}, {4, "3"}, {5, "4"}, {6, "5"}, {7, "6"}, {8, "7"},
     {9, "8"}, {10, "9"}, {11, "0"}, {12, "minus"}, {13, "equal"}, {14, "backspace"}, {15, "tab"}, {16, "q"},
     {17, "w"}, {18, "e"}, {19, "r"}, {20, "t"}, {21, "y"}, {22, "u"}, {23, "i"}, {24, "o"}, {25, "p"},
@@ -48,14 +60,14 @@ const CodeWord keyWords[161] = {
 };
 // clang-format on
 // 158 is the input-event back key.
-const CodeWord macroBackKeyWord = {158, "back"};
+constexpr CodeWord macroBackKeyWord = {158, "back"};
 
-const CodeWord directionWords[4] = {
+constexpr CodeWord directionWords[4] = {
     {328, "direction_up"}, {333, "direction_right"}, {336, "direction_down"}, {331, "direction_left"}};
 
 // Qt's buttons 1 to 16, then the input-event buttons, then this library's two wheel notches.
 // clang-format off
-const CodeWord buttonWords[74] = {
+constexpr CodeWord buttonWords[74] = {
     {1, "left"}, {2, "right"}, {4, "middle"}, {8, "back"}, {16, "forward"}, {256, "misc"}, {256, "0"},
     {257, "1"}, {258, "2"}, {259, "3"}, {260, "4"}, {261, "5"}, {262, "6"}, {263, "7"}, {264, "8"},
     {265, "9"}, {272, "mouse"}, {275, "side"}, {276, "extra"}, {279, "task"}, {288, "joystick"},
@@ -72,11 +84,11 @@ const CodeWord buttonWords[74] = {
 };
 // clang-format on
 
-const CodeWord macroButtonWords[7] = {{1, "left"},     {2, "right"},      {4, "middle"},      {8, "back"},
-                                      {16, "forward"}, {548, "wheel_up"}, {549, "wheel_down"}};
+constexpr CodeWord macroButtonWords[7] = {{1, "left"},     {2, "right"},      {4, "middle"},      {8, "back"},
+                                          {16, "forward"}, {548, "wheel_up"}, {549, "wheel_down"}};
 
 // clang-format off
-const WordCode macroKeyCodeOverrides[27] = {
+constexpr WordCode macroKeyCodeOverrides[27] = {
     {"asterisk", 55}, {"n7", 71}, {"n8", 72}, {"n9", 73}, {"minus", 74}, {"n4", 75}, {"n5", 76}, {"n6", 77},
     {"add", 78}, {"n1", 79}, {"n2", 80}, {"n3", 81}, {"n0", 82}, {"dot", 52}, {"slash", 53}, {"enter", 28},
     {"home", 172}, {"back", 158}, {"direction_up", 328}, {"direction_right", 333}, {"direction_down", 336},
@@ -85,10 +97,11 @@ const WordCode macroKeyCodeOverrides[27] = {
 };
 // clang-format on
 
-const WordCode macroButtonCodes[8] = {{"left", 1},     {"right", 2},  {"middle", 4},     {"back", 8},
-                                      {"forward", 16}, {"misc", 256}, {"wheel_up", 548}, {"wheel_down", 549}};
+constexpr WordCode macroButtonCodes[8] = {{"left", 1},       {"right", 2},       {"middle", 4},
+                                          {"back", 8},       {"forward", 16},    {"misc", 256},
+                                          {"wheel_up", 548}, {"wheel_down", 549}};
 
-const WordText keyAliases[16] = {
+constexpr WordText keyAliases[16] = {
     {"ctrl", "leftctrl"}, {"shift", "leftshift"}, {"alt", "leftalt"}, {"+", "add"},
     {"-", "minus"},       {"=", "equal"},         {"[", "leftbrace"}, {"]", "rightbrace"},
     {";", "semicolon"},   {"'", "apostrophe"},    {"`", "grave"},     {"\\", "backslash"},
@@ -96,7 +109,7 @@ const WordText keyAliases[16] = {
 };
 
 // Both hands of a modifier show the same text.
-const WordText keyDisplayTexts[20] = {
+constexpr WordText keyDisplayTexts[20] = {
     {"space", "Space"},      {"leftctrl", "Ctrl"}, {"rightctrl", "Ctrl"}, {"leftshift", "Shift"},
     {"rightshift", "Shift"}, {"leftalt", "Alt"},   {"rightalt", "Alt"},   {"add", "+"},
     {"minus", "-"},          {"equal", "="},       {"leftbrace", "["},    {"rightbrace", "]"},
@@ -104,11 +117,22 @@ const WordText keyDisplayTexts[20] = {
     {"comma", ","},          {"dot", "."},         {"asterisk", "*"},     {"slash", "/"},
 };
 
-const WordText buttonDisplayTexts[7] = {
+constexpr WordText buttonDisplayTexts[7] = {
     {"left", KeyText::LeftMouse},           {"right", KeyText::RightMouse},
     {"middle", KeyText::MiddleMouse},       {"forward", KeyText::ForwardMouse},
     {"back", KeyText::BackMouse},           {"wheel_up", KeyText::WheelUpMouse},
     {"wheel_down", KeyText::WheelDownMouse}};
+
+static_assert(complete(extendedKeyWords), "extendedKeyWords has fewer rows than declared");
+static_assert(complete(keyWords), "keyWords has fewer rows than declared");
+static_assert(complete(directionWords), "directionWords has fewer rows than declared");
+static_assert(complete(buttonWords), "buttonWords has fewer rows than declared");
+static_assert(complete(macroButtonWords), "macroButtonWords has fewer rows than declared");
+static_assert(complete(macroKeyCodeOverrides), "macroKeyCodeOverrides has fewer rows than declared");
+static_assert(complete(macroButtonCodes), "macroButtonCodes has fewer rows than declared");
+static_assert(complete(keyAliases), "keyAliases has fewer rows than declared");
+static_assert(complete(keyDisplayTexts), "keyDisplayTexts has fewer rows than declared");
+static_assert(complete(buttonDisplayTexts), "buttonDisplayTexts has fewer rows than declared");
 
 } // namespace keytables
 } // namespace ovelkeymapmanager
