@@ -1,0 +1,4 @@
+#include "commands.h"
+namespace keymapctl {
+int runRender(const QStringList&) { return 0; }
+}
