@@ -1,6 +1,7 @@
 #include "document.h"
 
 #include "cli.h"
+#include "itemtypes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,9 @@ QString loadMessage(const KeymapLoadReport& report) {
     QString message = report.message;
     if (message.isEmpty() && report.exceptionName.contains(QLatin1String("NullPointer")))
         message = QStringLiteral("missing, or not an object");
-    return report.exceptionName.isEmpty() ? message : report.exceptionName + QStringLiteral(": ") + message;
+    // The exception's class may come as the compiler's mangled name.
+    const QString name = demangled(report.exceptionName.toLatin1().constData());
+    return name.isEmpty() ? message : name + QStringLiteral(": ") + message;
 }
 
 } // namespace

@@ -42,14 +42,15 @@ QStringList itemTypeNames() {
     return names;
 }
 
-QString itemClassName(const ovelkeymapmanager::ConfigItem& item) {
-    const char* mangled = typeid(item).name();
+QString demangled(const char* name) {
     int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> demangled(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-    QString name = QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
-    name.remove(QStringLiteral("ovelkeymapmanager::"));
-    return name;
+    const std::unique_ptr<char, decltype(&std::free)> text(abi::__cxa_demangle(name, nullptr, nullptr, &status),
+                                                           &std::free);
+    return QString::fromLatin1(status == 0 && text ? text.get() : name);
+}
+
+QString itemClassName(const ovelkeymapmanager::ConfigItem& item) {
+    return demangled(typeid(item).name()).remove(QStringLiteral("ovelkeymapmanager::"));
 }
 
 } // namespace keymapctl
