@@ -1,0 +1,38 @@
+// The 31 macro converter classes, and the lookup that picks one for a line.
+#pragma once
+
+#include <keymapmanager/macro/captureconverters_p.h>
+#include <keymapmanager/macro/coordinateconverters_p.h>
+#include <keymapmanager/macro/deviceconverters_p.h>
+#include <keymapmanager/macro/lasttokenconverters_p.h>
+#include <keymapmanager/macro/linematcher_p.h>
+#include <keymapmanager/macro/marcoconverter_p.h>
+#include <keymapmanager/macro/screenshotconverter_p.h>
+#include <keymapmanager/macro/wordconverters_p.h>
+
+#include <array>
+
+namespace ovelkeymapmanager {
+
+// One converter class with the matchers that recognise its lines.
+struct ConverterEntry {
+    LineMatcher editing;
+    LineMatcher running;
+    MarcoConVerterPtr (*create)();
+    // Convert one line with a converter of the class that lives only for the call.
+    QString (*editingToRunning)(const QString& line, const QRect& rect);
+    QString (*runningToEditing)(const QString& line, const QRect& rect);
+};
+
+// Every converter class, in the order in which they are tried: the first that accepts a line wins.
+const std::array<ConverterEntry, 31>& converterEntries();
+
+// The first entry whose editing (running) matcher accepts the line, or null.
+const ConverterEntry* findEditingEntry(const QString& line);
+const ConverterEntry* findRunningEntry(const QString& line);
+
+// A new converter for the line, or an empty pointer when no command accepts it.
+MarcoConVerterPtr findEditingConverter(const QString& line);
+MarcoConVerterPtr findRunningConverter(const QString& line);
+
+} // namespace ovelkeymapmanager

@@ -1,0 +1,87 @@
+#include <keymapmanager/macro/screenshotconverter_p.h>
+
+#include <keymapmanager/macro/macropatterns_p.h>
+
+#include <QStringList>
+
+namespace ovelkeymapmanager {
+
+namespace {
+
+QString invalidInputFormat() {
+    return QStringLiteral("Invalid input format");
+}
+QString invalidCoordinateFormat() {
+    return QStringLiteral("Invalid coordinate format");
+}
+QString invalidCoordinateValues() {
+    return QStringLiteral("Invalid coordinate values");
+}
+
+// Rounds as qRound does (halves upwards); false for a value that no int pixel can hold, where
+// qRound itself would be undefined.
+bool toPixel(double value, int& pixel) {
+    if (!(value > -2147483647.0 && value < 2147483647.0))
+        return false;
+    pixel = qRound(value);
+    return true;
+}
+
+} // namespace
+
+// Positions are separated by exactly one blank; at least two are needed.
+QString MarcoScreenShotConVerter::toRunningText() const {
+    const QStringList parts = editingText.split(QLatin1Char(' '));
+    if (parts.size() < 3 || parts.first() != QLatin1String("screenshot"))
+        return invalidInputFormat();
+    const macro::ScreenSize size(screenRectangle);
+    QString result = QStringLiteral("screenshot_rel:");
+    for (int i = 1; i < parts.size(); ++i) {
+        const QStringList pair = parts.at(i).split(QLatin1Char(','));
+        if (pair.size() != 2)
+            return invalidCoordinateFormat();
+        bool xOk = false;
+        bool yOk = false;
+        const int x = pair.at(0).toInt(&xOk);
+        const int y = pair.at(1).toInt(&yOk);
+        if (!xOk || !yOk)
+            return invalidCoordinateValues();
+        if (!size.isValid())
+            return macro::invalidScreenRectangle();
+        if (i > 1)
+            result += QLatin1Char(';');
+        result += QLatin1Char('(') + QString::number(x / size.width, 'f', fractionPrecision) +
+                  QLatin1Char(',') + QString::number(y / size.height, 'f', fractionPrecision) +
+                  QLatin1Char(')');
+    }
+    return result;
+}
+
+// One position is enough in this direction.
+QString MarcoScreenShotConVerter::toEditingText() const {
+    const QStringList parts = runningText.split(QLatin1Char(':'));
+    if (parts.size() != 2 || parts.first() != QLatin1String("screenshot_rel"))
+        return invalidInputFormat();
+    QString body = parts.at(1);
+    body.remove(0, 1);
+    body.chop(1);
+    const macro::ScreenSize size(screenRectangle);
+    QString result = QStringLiteral("screenshot");
+    for (const QString& piece : body.split(QStringLiteral(");("))) {
+        const QStringList pair = piece.split(QLatin1Char(','));
+        if (pair.size() != 2)
+            return invalidCoordinateFormat();
+        bool xOk = false;
+        bool yOk = false;
+        const double x = pair.at(0).toDouble(&xOk);
+        const double y = pair.at(1).toDouble(&yOk);
+        int xPixel = 0;
+        int yPixel = 0;
+        if (!xOk || !yOk || !toPixel(x * size.width, xPixel) || !toPixel(y * size.height, yPixel))
+            return invalidCoordinateValues();
+        result += QLatin1Char(' ') + QString::number(xPixel) + QLatin1Char(',') + QString::number(yPixel);
+    }
+    return result;
+}
+
+} // namespace ovelkeymapmanager
