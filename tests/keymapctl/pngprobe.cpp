@@ -33,11 +33,14 @@ int main(int argc, char** argv) {
         std::printf("corner is %s, not the background\n", qPrintable(image.pixelColor(0, 0).name()));
         ++failures;
     }
-    const QJsonArray items = QJsonDocument::fromJson(keymap.readAll()).object().value(QLatin1String("keymaps")).toArray();
+    const QJsonArray items =
+        QJsonDocument::fromJson(keymap.readAll()).object().value(QLatin1String("keymaps")).toArray();
     for (int i = 0; i < items.size(); ++i) {
         const QJsonObject position = items[i].toObject().value(QLatin1String("rel_work_position")).toObject();
-        const int x = qBound(0, int(position.value(QLatin1String("rel_x")).toDouble() * image.width()), image.width() - 1);
-        const int y = qBound(0, int(position.value(QLatin1String("rel_y")).toDouble() * image.height()), image.height() - 1);
+        const int x = qBound(0, int(position.value(QLatin1String("rel_x")).toDouble() * image.width()),
+                             image.width() - 1);
+        const int y = qBound(0, int(position.value(QLatin1String("rel_y")).toDouble() * image.height()),
+                             image.height() - 1);
         if (image.pixelColor(x, y).rgb() == background.rgb()) {
             std::printf("item %d: pixel %d,%d shows the background\n", i, x, y);
             ++failures;

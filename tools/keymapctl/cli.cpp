@@ -82,7 +82,7 @@ std::optional<QSize> parseSize(const QString& text) {
 std::optional<QStringList> readLines(const QString& path) {
     QFile file;
     const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                     : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+                                                   : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened)
         return std::nullopt;
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));

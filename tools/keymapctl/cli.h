@@ -16,12 +16,15 @@ namespace keymapctl {
 enum Exit { kOk = 0, kProblems = 1, kBadInput = 2 };
 
 // Exit code of several results: the worst one wins.
-inline int worst(int a, int b) { return a > b ? a : b; }
+inline int worst(int a, int b) {
+    return a > b ? a : b;
+}
 
 QTextStream& out();
 QTextStream& err();
 
-// One command's parser. The arguments handed to parse() start with the program name, as QCoreApplication's do.
+// One command's parser. The arguments handed to parse() start with the program name, as QCoreApplication's
+// do.
 class CommandLine {
 public:
     CommandLine(QString command, const QString& description, const QString& syntax);

@@ -48,12 +48,13 @@ QJsonObject summaryObject(const LoadedDocument& document, const QMap<QString, in
 } // namespace
 
 int runCheck(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("check"),
-                    QStringLiteral("Loads each keymap file as the host does and prints either OK with its items "
-                                   "per type and whether it is an intelligent config, or where reading stopped "
-                                   "and why.\nExit: 0 all load cleanly, 1 a file is empty or broken, 2 a file "
-                                   "cannot be read or bad usage."),
-                    QStringLiteral("[--joystick] [--json] FILE..."));
+    CommandLine cli(
+        QStringLiteral("check"),
+        QStringLiteral("Loads each keymap file as the host does and prints either OK with its items "
+                       "per type and whether it is an intelligent config, or where reading stopped "
+                       "and why.\nExit: 0 all load cleanly, 1 a file is empty or broken, 2 a file "
+                       "cannot be read or bad usage."),
+        QStringLiteral("[--joystick] [--json] FILE..."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));
     if (const auto code = cli.parse(arguments, 1))

@@ -37,7 +37,8 @@ QString refusal(const LoadedDocument& document) {
     if (!document.unknownElements.isEmpty()) {
         QStringList elements;
         for (const int index : document.unknownElements)
-            elements << QStringLiteral("keymaps[%1] \"%2\"").arg(index).arg(elementType(document.elements, index));
+            elements
+                << QStringLiteral("keymaps[%1] \"%2\"").arg(index).arg(elementType(document.elements, index));
         return QStringLiteral("saving would drop the elements of unknown type ") +
                elements.join(QStringLiteral(", "));
     }
@@ -71,12 +72,13 @@ int formatFile(const CommandLine& cli, const QString& path, bool joystick, bool 
 } // namespace
 
 int runFormat(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("format"),
-                    QStringLiteral("Rewrites each keymap file in the canonical text that saving produces. A "
-                                   "file that does not load cleanly, or holds items of an unknown type, is left "
-                                   "alone (exit 1).\n--check changes nothing and lists the files that are not "
-                                   "canonical (exit 1 when there is one)."),
-                    QStringLiteral("[--check] [--joystick] FILE..."));
+    CommandLine cli(
+        QStringLiteral("format"),
+        QStringLiteral("Rewrites each keymap file in the canonical text that saving produces. A "
+                       "file that does not load cleanly, or holds items of an unknown type, is left "
+                       "alone (exit 1).\n--check changes nothing and lists the files that are not "
+                       "canonical (exit 1 when there is one)."),
+        QStringLiteral("[--check] [--joystick] FILE..."));
     cli.addFlag(QStringLiteral("check"), QStringLiteral("Only tell which files are not canonical."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     if (const auto code = cli.parse(arguments, 1))

@@ -9,12 +9,14 @@
 namespace keymapctl {
 
 int runImages(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("images"),
-                    QStringLiteral("Writes every feature image of the keymap into DIR as groupG-imageI.png and "
-                                   "prints its rectangle and resolution. Exit 1 when the file does not load "
-                                   "cleanly or an image holds no valid PNG."),
-                    QStringLiteral("FILE --out DIR [--joystick]"));
-    cli.addValue(QStringLiteral("out"), QStringLiteral("Directory to write the PNG files to (created if needed)."),
+    CommandLine cli(
+        QStringLiteral("images"),
+        QStringLiteral("Writes every feature image of the keymap into DIR as groupG-imageI.png and "
+                       "prints its rectangle and resolution. Exit 1 when the file does not load "
+                       "cleanly or an image holds no valid PNG."),
+        QStringLiteral("FILE --out DIR [--joystick]"));
+    cli.addValue(QStringLiteral("out"),
+                 QStringLiteral("Directory to write the PNG files to (created if needed)."),
                  QStringLiteral("DIR"));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as a joystick keymap."));
     if (const auto code = cli.parse(arguments, 1, 1))
@@ -22,7 +24,8 @@ int runImages(const QStringList& arguments) {
     if (!cli.isSet(QStringLiteral("out")))
         return cli.usageError(QStringLiteral("--out DIR is required"));
 
-    const LoadedDocument document = loadDocument(cli.positional().first(), cli.isSet(QStringLiteral("joystick")));
+    const LoadedDocument document =
+        loadDocument(cli.positional().first(), cli.isSet(QStringLiteral("joystick")));
     if (!document.clean())
         return cli.fail(document.exitCode(), findingLine(document.problem()));
     const QDir dir(cli.value(QStringLiteral("out")));

@@ -62,14 +62,15 @@ int answer(const CommandLine& cli, const QString& text, const QString& missing) 
 } // namespace
 
 int runKey(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("key"),
-                    QStringLiteral("DEVICE SCANCODE: prints the display text that the library gives the key "
-                                   "(DEVICE keyboard, mouse or joystick; SCANCODE decimal or 0x hex).\n"
-                                   "--macro-name CLASS CODE: the key name that macro editing text uses for a "
-                                   "code.\n--macro-code CLASS NAME: the code that macro running text uses for "
-                                   "a name.\nCLASS is key (keyboard) or btn (mouse). Exit 1 when there is no "
-                                   "text, name or code."),
-                    QStringLiteral("DEVICE SCANCODE | --macro-name CLASS CODE | --macro-code CLASS NAME"));
+    CommandLine cli(
+        QStringLiteral("key"),
+        QStringLiteral("DEVICE SCANCODE: prints the display text that the library gives the key "
+                       "(DEVICE keyboard, mouse or joystick; SCANCODE decimal or 0x hex).\n"
+                       "--macro-name CLASS CODE: the key name that macro editing text uses for a "
+                       "code.\n--macro-code CLASS NAME: the code that macro running text uses for "
+                       "a name.\nCLASS is key (keyboard) or btn (mouse). Exit 1 when there is no "
+                       "text, name or code."),
+        QStringLiteral("DEVICE SCANCODE | --macro-name CLASS CODE | --macro-code CLASS NAME"));
     cli.addFlag(QStringLiteral("macro-name"), QStringLiteral("Print the macro key name of CODE."));
     cli.addFlag(QStringLiteral("macro-code"), QStringLiteral("Print the macro code of NAME."));
     if (const auto code = cli.parse(arguments, 2, 2))
@@ -89,16 +90,19 @@ int runKey(const QStringList& arguments) {
         if (wantCode && (args[1].isEmpty() || args[1].contains(QRegularExpression(QStringLiteral("\\s")))))
             return cli.usageError(QStringLiteral("NAME must be one word: '%1'").arg(args[1]));
         if (wantCode)
-            return answer(cli, macroCode(*cls, args[1]), QStringLiteral("no %1 code for '%2'").arg(args[0], args[1]));
+            return answer(cli, macroCode(*cls, args[1]),
+                          QStringLiteral("no %1 code for '%2'").arg(args[0], args[1]));
         if (!numeric)
             return cli.usageError(QStringLiteral("CODE must be a number: '%1'").arg(args[1]));
-        return answer(cli, macroName(*cls, number), QStringLiteral("no %1 name for %2").arg(args[0]).arg(number));
+        return answer(cli, macroName(*cls, number),
+                      QStringLiteral("no %1 name for %2").arg(args[0]).arg(number));
     }
 
     const QString device = args[0];
     if (device != QLatin1String("keyboard") && device != QLatin1String("mouse") &&
         device != QLatin1String("joystick"))
-        return cli.usageError(QStringLiteral("unknown device '%1' (keyboard, mouse or joystick)").arg(device));
+        return cli.usageError(
+            QStringLiteral("unknown device '%1' (keyboard, mouse or joystick)").arg(device));
     if (!numeric)
         return cli.usageError(QStringLiteral("SCANCODE must be a number: '%1'").arg(args[1]));
     const ovelkeymapmanager::ConfigKey key =

@@ -7,13 +7,14 @@
 namespace keymapctl {
 
 int runLint(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("lint"),
-                    QStringLiteral("Finds what a keymap gets wrong although it loads. Codes: duplicate-key, "
-                                   "unset-key, position-out-of-range, unknown-type (warnings); macro-grammar, "
-                                   "tap-info-dropped (errors). A file that does not load cleanly is reported "
-                                   "as check does and not linted.\nExit: 1 on an error (or a warning with "
-                                   "--strict), 2 when a file cannot be read."),
-                    QStringLiteral("[--joystick] [--strict] [--json] FILE..."));
+    CommandLine cli(
+        QStringLiteral("lint"),
+        QStringLiteral("Finds what a keymap gets wrong although it loads. Codes: duplicate-key, "
+                       "unset-key, position-out-of-range, unknown-type (warnings); macro-grammar, "
+                       "tap-info-dropped (errors). A file that does not load cleanly is reported "
+                       "as check does and not linted.\nExit: 1 on an error (or a warning with "
+                       "--strict), 2 when a file cannot be read."),
+        QStringLiteral("[--joystick] [--strict] [--json] FILE..."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     cli.addFlag(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings too."));
     cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));

@@ -12,7 +12,9 @@ namespace keymapctl {
 namespace {
 
 // Lines the converters skip on purpose: neither converted nor reported.
-bool skipped(const QString& line) { return line.isEmpty() || line == QLatin1String("release_actions"); }
+bool skipped(const QString& line) {
+    return line.isEmpty() || line == QLatin1String("release_actions");
+}
 
 // Converts line by line, so that a dropped line can be named; the converters keep no state from
 // one line to the next, so this gives what converting the whole list gives.
@@ -44,15 +46,17 @@ int check(const QStringList& lines) {
 } // namespace
 
 int runMacro(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("macro"),
-                    QStringLiteral("to-running: converts macro editing text (pixels, key names) into running "
-                                   "text (fractions of the --rect screen, codes).\nto-editing: the other way.\n"
-                                   "check: prints \"line N: TEXT\" for each editing line that the grammar "
-                                   "check rejects.\nReads FILE, or stdin when FILE is - or absent; writes one "
-                                   "line per converted line. Exit 1 when a line is rejected or cannot be "
-                                   "converted (named on stderr)."),
-                    QStringLiteral("to-running|to-editing|check [--rect WxH] [FILE|-]"));
-    cli.addValue(QStringLiteral("rect"), QStringLiteral("Screen size that fractions refer to, e.g. 1280x720."),
+    CommandLine cli(
+        QStringLiteral("macro"),
+        QStringLiteral("to-running: converts macro editing text (pixels, key names) into running "
+                       "text (fractions of the --rect screen, codes).\nto-editing: the other way.\n"
+                       "check: prints \"line N: TEXT\" for each editing line that the grammar "
+                       "check rejects.\nReads FILE, or stdin when FILE is - or absent; writes one "
+                       "line per converted line. Exit 1 when a line is rejected or cannot be "
+                       "converted (named on stderr)."),
+        QStringLiteral("to-running|to-editing|check [--rect WxH] [FILE|-]"));
+    cli.addValue(QStringLiteral("rect"),
+                 QStringLiteral("Screen size that fractions refer to, e.g. 1280x720."),
                  QStringLiteral("WxH"));
     if (const auto code = cli.parse(arguments, 1, 2))
         return *code;
@@ -61,7 +65,8 @@ int runMacro(const QStringList& arguments) {
     const bool toRunning = action == QLatin1String("to-running");
     const bool toEditing = action == QLatin1String("to-editing");
     if (!toRunning && !toEditing && action != QLatin1String("check"))
-        return cli.usageError(QStringLiteral("unknown action '%1' (to-running, to-editing or check)").arg(action));
+        return cli.usageError(
+            QStringLiteral("unknown action '%1' (to-running, to-editing or check)").arg(action));
 
     std::optional<QSize> size;
     if (toRunning || toEditing) {

@@ -26,17 +26,20 @@ void drawPlainBackground(QPainter& painter, const QSize& size) {
 } // namespace
 
 int runRender(const QStringList& arguments) {
-    CommandLine cli(QStringLiteral("render"),
-                    QStringLiteral("Draws the keymap as a picture of the screen: every item at its work position "
-                                   "with a marker of its kind and its key text. The size defaults to that of "
-                                   "the background image, else 1280x720. Exit 1 when the file does not load "
-                                   "cleanly."),
-                    QStringLiteral("FILE -o OUT.png [--size WxH] [--background IMAGE] [--joystick]"));
+    CommandLine cli(
+        QStringLiteral("render"),
+        QStringLiteral("Draws the keymap as a picture of the screen: every item at its work position "
+                       "with a marker of its kind and its key text. The size defaults to that of "
+                       "the background image, else 1280x720. Exit 1 when the file does not load "
+                       "cleanly."),
+        QStringLiteral("FILE -o OUT.png [--size WxH] [--background IMAGE] [--joystick]"));
     cli.parser().addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                              QStringLiteral("The PNG file to write."), QStringLiteral("OUT.png")));
-    cli.addValue(QStringLiteral("size"), QStringLiteral("Picture size, e.g. 1920x1080."), QStringLiteral("WxH"));
-    cli.addValue(QStringLiteral("background"), QStringLiteral("A screenshot to draw on (scaled to the size)."),
-                 QStringLiteral("IMAGE"));
+                                              QStringLiteral("The PNG file to write."),
+                                              QStringLiteral("OUT.png")));
+    cli.addValue(QStringLiteral("size"), QStringLiteral("Picture size, e.g. 1920x1080."),
+                 QStringLiteral("WxH"));
+    cli.addValue(QStringLiteral("background"),
+                 QStringLiteral("A screenshot to draw on (scaled to the size)."), QStringLiteral("IMAGE"));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as a joystick keymap."));
     if (const auto code = cli.parse(arguments, 1, 1))
         return *code;
@@ -53,11 +56,14 @@ int runRender(const QStringList& arguments) {
     QImage background;
     if (cli.isSet(QStringLiteral("background"))) {
         if (!background.load(cli.value(QStringLiteral("background"))))
-            return cli.fail(kBadInput, QStringLiteral("cannot read the image %1").arg(cli.value(QStringLiteral("background"))));
+            return cli.fail(
+                kBadInput,
+                QStringLiteral("cannot read the image %1").arg(cli.value(QStringLiteral("background"))));
         if (!size)
             size = background.size();
     }
-    const LoadedDocument document = loadDocument(cli.positional().first(), cli.isSet(QStringLiteral("joystick")));
+    const LoadedDocument document =
+        loadDocument(cli.positional().first(), cli.isSet(QStringLiteral("joystick")));
     if (!document.clean())
         return cli.fail(document.exitCode(), findingLine(document.problem()));
 

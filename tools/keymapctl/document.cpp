@@ -16,7 +16,9 @@ namespace {
 
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-bool knownType(const QString& type) { return std::unique_ptr<ConfigItem>(CreateConfigItem(type)) != nullptr; }
+bool knownType(const QString& type) {
+    return std::unique_ptr<ConfigItem>(CreateConfigItem(type)) != nullptr;
+}
 
 // The raw elements and the element of each loaded item; identity when the file's text cannot
 // be matched with what was loaded.
@@ -94,6 +96,15 @@ Finding LoadedDocument::problem() const {
     case LoadStatus::Broken:
         finding.code = QStringLiteral("load-") + report.block;
         finding.message = loadMessage(report);
+        // An element that is not an object fails before any member is asked for: the report's
+        // member then names whatever was read before.
+        if (report.block == QLatin1String("keymaps") && report.itemIndex >= 0 &&
+            report.itemIndex < elements.size() && !elements.at(report.itemIndex).isObject()) {
+            finding.message = QStringLiteral("the element is not an object");
+            finding.location.block = report.block;
+            finding.location.item = report.itemIndex;
+            break;
+        }
         finding.location.block = report.block;
         finding.location.item = report.itemIndex;
         finding.location.type = report.itemType;

@@ -63,8 +63,8 @@ QString findingLine(const Finding& finding) {
         position += QStringLiteral(":%1:%2").arg(finding.location.line).arg(finding.location.column);
     const QString where = finding.location.describe();
     return QStringLiteral("%1: %2: %3%4 [%5]")
-        .arg(position, severityName(finding.severity), where.isEmpty() ? QString() : where + QStringLiteral(": "),
-             finding.message, finding.code);
+        .arg(position, severityName(finding.severity),
+             where.isEmpty() ? QString() : where + QStringLiteral(": "), finding.message, finding.code);
 }
 
 void FindingReport::add(Finding finding) {

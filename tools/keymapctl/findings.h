@@ -12,14 +12,14 @@ enum class Severity { Info, Warning, Error };
 
 // Where in a keymap file a finding points; unset parts stay out of the output.
 struct Location {
-    QString block;     // "json", "keymaps", "info", "param"
-    int item = -1;     // index of the "keymaps" element, from 0
-    QString type;      // that element's "type"
-    QString member;    // the member being read, or the field concerned
-    int line = 0;      // text position (1-based) for text that is not JSON
+    QString block;  // "json", "keymaps", "info", "param"
+    int item = -1;  // index of the "keymaps" element, from 0
+    QString type;   // that element's "type"
+    QString member; // the member being read, or the field concerned
+    int line = 0;   // text position (1-based) for text that is not JSON
     int column = 0;
-    QString list;      // "press_actions" or "release_actions" for macro lines
-    int listLine = 0;  // 1-based line number inside that list
+    QString list;     // "press_actions" or "release_actions" for macro lines
+    int listLine = 0; // 1-based line number inside that list
 
     QJsonObject toJson() const;
     // "keymaps[3] (Macro), press_actions line 2", or "" when nothing is known.

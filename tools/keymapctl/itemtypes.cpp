@@ -44,8 +44,8 @@ QStringList itemTypeNames() {
 
 QString demangled(const char* name) {
     int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> text(abi::__cxa_demangle(name, nullptr, nullptr, &status),
-                                                           &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> text(
+        abi::__cxa_demangle(name, nullptr, nullptr, &status), &std::free);
     return QString::fromLatin1(status == 0 && text ? text.get() : name);
 }
 

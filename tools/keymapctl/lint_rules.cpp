@@ -74,7 +74,8 @@ QVector<Binding> bindingsOf(const ConfigItem& item) {
         add(pair->positive.key, pair->positive.secondKey);
         add(pair->negative.key, pair->negative.secondKey);
     } else if (const auto* diamond = dynamic_cast<const DiamondConfigItem*>(&item)) {
-        for (const ConfigKey* key : {&diamond->topKey, &diamond->rightKey, &diamond->bottomKey, &diamond->leftKey})
+        for (const ConfigKey* key :
+             {&diamond->topKey, &diamond->rightKey, &diamond->bottomKey, &diamond->leftKey})
             add(*key, ConfigKey());
     } else if (const auto* composable = dynamic_cast<const ComposableConfigItem*>(&item)) {
         add(item.key, composable->secondKey);
@@ -114,8 +115,9 @@ void duplicateKeys(const LoadedDocument& document, FindingReport& report) {
             if (!shared)
                 continue;
             const QString keyText = shared->text.isEmpty() ? shared->key.identity() : shared->text;
-            report.add(itemFinding(document, later, Severity::Warning, "duplicate-key",
-                                   QStringLiteral("key %1 is also bound to %2").arg(keyText, itemName(document, earlier))));
+            report.add(itemFinding(
+                document, later, Severity::Warning, "duplicate-key",
+                QStringLiteral("key %1 is also bound to %2").arg(keyText, itemName(document, earlier))));
         }
     }
 }
@@ -137,7 +139,9 @@ void unsetKeys(const LoadedDocument& document, FindingReport& report) {
     }
 }
 
-bool inUnitRange(double value) { return value >= 0.0 && value <= 1.0; }
+bool inUnitRange(double value) {
+    return value >= 0.0 && value <= 1.0;
+}
 
 void positions(const LoadedDocument& document, FindingReport& report) {
     const QList<ConfigItem*>& items = document.config->items;
@@ -192,7 +196,8 @@ void macroLines(const LoadedDocument& document, FindingReport& report) {
 QString tapInfoGaps(const QJsonObject& tap) {
     QStringList gaps;
     const QJsonObject centre = tap.value(QStringLiteral("rel_center_pos")).toObject();
-    if (centre.value(QStringLiteral("rel_x")).toDouble() == 0.0 && centre.value(QStringLiteral("rel_y")).toDouble() == 0.0)
+    if (centre.value(QStringLiteral("rel_x")).toDouble() == 0.0 &&
+        centre.value(QStringLiteral("rel_y")).toDouble() == 0.0)
         gaps << QStringLiteral("the centre is (0, 0)");
     if (tap.value(QStringLiteral("factor")).toDouble() == 0.0)
         gaps << QStringLiteral("\"factor\" is 0");

@@ -62,7 +62,8 @@ void ring(QPainter& painter, const QPointF& centre, double radius, const QColor&
 }
 
 // A filled triangle whose tip is `length` away from `from` in the direction (dx, dy).
-void arrow(QPainter& painter, const QPointF& from, double dx, double dy, double length, const QColor& colour) {
+void arrow(QPainter& painter, const QPointF& from, double dx, double dy, double length,
+           const QColor& colour) {
     const QPointF tip = from + QPointF(dx, dy) * length;
     const QPointF side(-dy * length * 0.45, dx * length * 0.45);
     const QPointF base = from + QPointF(dx, dy) * (length * 0.35);
@@ -104,6 +105,7 @@ struct Marker {
     QPointF centre; // the work position
     double radius;  // the marker's own size
     QColor colour;
+    double extent = 0; // how far below the centre the marker reaches; its caption goes below that
 
     QPainter& painter() { return canvas.painter(); }
     void keyLabel() { canvas.label(centre, itemKeyText(item)); }
@@ -114,6 +116,7 @@ void stick(Marker& m, const SwipeholdConfigItem& item) {
     ring(m.painter(), m.centre, reach, m.colour);
     disc(m.painter(), m.centre, m.radius * 0.45, m.colour);
     directionKeys(m.canvas, item, m.centre, reach);
+    m.extent = reach + m.radius * 0.6;
 }
 
 void directionPad(Marker& m, const DiamondConfigItem& item) {
@@ -128,6 +131,7 @@ void directionPad(Marker& m, const DiamondConfigItem& item) {
     m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
     m.painter().drawPath(diamond);
     directionKeys(m.canvas, item, m.centre, r * 2.2);
+    m.extent = r * 2.8;
 }
 
 void spell(Marker& m) {
@@ -136,8 +140,10 @@ void spell(Marker& m) {
     const Poco::JSON::Object::Ptr aim = json.getObject("spell_info");
     if (aim && aim->getObject("rel_position")) {
         const Poco::JSON::Object::Ptr position = aim->getObject("rel_position");
-        const QPointF aimCentre = m.canvas.at(position->getValue<double>("rel_x"), position->getValue<double>("rel_y"));
-        ring(m.painter(), aimCentre, m.canvas.length(aim->getValue<double>("rel_radius")), m.colour, Qt::DashLine);
+        const QPointF aimCentre =
+            m.canvas.at(position->getValue<double>("rel_x"), position->getValue<double>("rel_y"));
+        ring(m.painter(), aimCentre, m.canvas.length(aim->getValue<double>("rel_radius")), m.colour,
+             Qt::DashLine);
         setPen(m.painter(), m.colour, 1.0, Qt::DotLine);
         m.painter().drawLine(m.centre, aimCentre);
     }
@@ -151,11 +157,13 @@ void pair(Marker& m, const PairConfigItem& item, const QString& orientation) {
     const double dx = vertical ? 0.0 : 1.0;
     const double dy = vertical ? -1.0 : 0.0;
     const double gap = m.radius * 0.5;
+    disc(m.painter(), m.centre, m.radius * 0.25, m.colour);
     arrow(m.painter(), m.centre + QPointF(dx, dy) * gap, dx, dy, m.radius * 1.2, m.colour);
     arrow(m.painter(), m.centre - QPointF(dx, dy) * gap, -dx, -dy, m.radius * 1.2, m.colour);
     const QPointF labelOffset = QPointF(dx, dy) * (m.radius * 2.4);
     m.canvas.label(m.centre + labelOffset, keyText(item.positive.key, item.positive.secondKey));
     m.canvas.label(m.centre - labelOffset, keyText(item.negative.key, item.negative.secondKey));
+    m.extent = vertical ? m.radius * 3.0 : m.radius * 1.7;
 }
 
 void fire(Marker& m) {
@@ -180,7 +188,8 @@ void eye(Marker& m, const StaringArea* area) {
     m.painter().drawEllipse(m.centre, m.radius * 1.3, m.radius * 0.7);
     m.painter().setBrush(m.colour);
     m.painter().drawEllipse(m.centre, m.radius * 0.3, m.radius * 0.3);
-    m.canvas.label(m.centre + QPointF(0, m.radius * 1.5), itemKeyText(m.item));
+    m.canvas.label(m.centre + QPointF(0, m.radius * 1.3), itemKeyText(m.item));
+    m.extent = m.radius * 1.9;
 }
 
 void curve(Marker& m, const CurveConfigItem& item) {
@@ -190,8 +199,8 @@ void curve(Marker& m, const CurveConfigItem& item) {
     m.painter().drawLine(start, end);
     const double length = std::hypot(end.x() - start.x(), end.y() - start.y());
     if (length > 1.0)
-        arrow(m.painter(), end, (end.x() - start.x()) / length, (end.y() - start.y()) / length, m.radius * 0.8,
-              m.colour);
+        arrow(m.painter(), end, (end.x() - start.x()) / length, (end.y() - start.y()) / length,
+              m.radius * 0.8, m.colour);
     disc(m.painter(), m.centre, m.radius, m.colour);
     m.keyLabel();
 }
@@ -199,13 +208,15 @@ void curve(Marker& m, const CurveConfigItem& item) {
 void macro(Marker& m) {
     setPen(m.painter(), m.colour);
     m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
-    m.painter().drawRoundedRect(QRectF(m.centre - QPointF(m.radius, m.radius), QSizeF(2 * m.radius, 2 * m.radius)),
-                                m.radius * 0.3, m.radius * 0.3);
+    m.painter().drawRoundedRect(
+        QRectF(m.centre - QPointF(m.radius, m.radius), QSizeF(2 * m.radius, 2 * m.radius)), m.radius * 0.3,
+        m.radius * 0.3);
     m.keyLabel();
 }
 
 void walk(Marker& m, double reachFraction) {
-    ring(m.painter(), m.centre, std::max(m.canvas.length(reachFraction), m.radius * 1.6), m.colour, Qt::DashLine);
+    ring(m.painter(), m.centre, std::max(m.canvas.length(reachFraction), m.radius * 1.6), m.colour,
+         Qt::DashLine);
     disc(m.painter(), m.centre, m.radius * 0.6, m.colour);
     m.keyLabel();
 }
@@ -220,8 +231,8 @@ void click(Marker& m, bool bunch) {
 } // namespace
 
 void drawItem(Canvas& canvas, const ConfigItem& item) {
-    Marker m{canvas, item, canvas.at(item.workPositionX, item.workPositionY), canvas.markerRadius(item.editorIconScale),
-             QColor()};
+    Marker m{canvas, item, canvas.at(item.workPositionX, item.workPositionY),
+             canvas.markerRadius(item.editorIconScale), QColor()};
     QPainter& painter = canvas.painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -243,7 +254,8 @@ void drawItem(Canvas& canvas, const ConfigItem& item) {
     } else if (dynamic_cast<const FireConfigItem*>(&item)) {
         m.colour = QColor(235, 70, 70);
         fire(m);
-    } else if (dynamic_cast<const StaringConfigItem*>(&item) || dynamic_cast<const ObserveConfigItem*>(&item) ||
+    } else if (dynamic_cast<const StaringConfigItem*>(&item) ||
+               dynamic_cast<const ObserveConfigItem*>(&item) ||
                dynamic_cast<const JoystickRightEyeConfigItem*>(&item)) {
         m.colour = QColor(90, 170, 230);
         eye(m, dynamic_cast<const StaringArea*>(&item));
@@ -264,7 +276,8 @@ void drawItem(Canvas& canvas, const ConfigItem& item) {
         click(m, dynamic_cast<const BunchClickConfigItem*>(&item) ||
                      dynamic_cast<const VirtualJoystickBunchButtonConfigItem*>(&item));
     }
-    canvas.label(m.centre + QPointF(0, m.radius + canvas.markerRadius(1.0) * 0.9), item.typeName, true);
+    canvas.label(m.centre + QPointF(0, std::max(m.extent, m.radius * 1.4) + canvas.markerRadius(1.0) * 0.5),
+                 item.typeName, true);
     painter.restore();
 }
 
