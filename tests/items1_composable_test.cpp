@@ -1,0 +1,182 @@
+// Click, tip, bunch-click, macro and operation-recorder items, and the chord key tests.
+#include "items1_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace items1;
+using testsupport::parseObject;
+using testsupport::written;
+
+namespace {
+
+ConfigKey keyboard(const char* text, int virtualKey, int scanCode) {
+    return makeConfigKey(QStringLiteral("keyboard"), QLatin1String(text), virtualKey, scanCode);
+}
+
+ConfigKey joystick(const char* text) {
+    return makeConfigKey(QStringLiteral("joystick"), QLatin1String(text), kUnsetKeyCode, kUnsetKeyCode);
+}
+
+TEST(ComposableDefaults, WrittenOwnMembers) {
+    const struct {
+        const char* type;
+        const char* members;
+    } cases[] = {
+        {TypeName::Click, R"({"type": "Click"})"},
+        {TypeName::Tip, R"({"type": "Tip"})"},
+        {TypeName::BunchClick, R"({"bunch_click_continue_number": 20, "bunch_click_one_off_number": 20,
+                                   "bunch_click_type": "Continue", "type": "BunchClick"})"},
+        {TypeName::Macro, R"({"press_actions": [], "release_actions": [], "type": "Macro"})"},
+        {TypeName::OperationRecorder,
+         R"({"press_actions": [], "release_actions": [], "type": "OperationRecorder"})"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ownMembers(*create(c.type)), canonical(c.members)) << c.type;
+}
+
+TEST(ComposableDefaults, TipWritesWhatClickWritesUnderItsOwnType) {
+    const ItemPtr click = changedItem(TypeName::Click);
+    const ItemPtr tip = changedItem(TypeName::Tip);
+    ObjectPtr clickObject = written(*click);
+    clickObject->set("type", std::string("Tip"));
+    EXPECT_EQ(testsupport::stringify(*clickObject), text(*tip));
+}
+
+// The second key is written only when complete, and only a complete one makes a chord.
+TEST(Chord, SecondKeyCompleteness) {
+    const struct {
+        const char* name;
+        ConfigKey second;
+        bool chord;
+    } cases[] = {
+        {"unset", ConfigKey(), false},
+        {"keyboard without scan code", keyboard("A", 65, kUnsetKeyCode), false},
+        {"keyboard without virtual key", keyboard("A", kUnsetKeyCode, 30), false},
+        {"joystick without text", joystick(""), false},
+        {"no device but codes", makeConfigKey(QString(), QStringLiteral("A"), 65, 30), false},
+        {"keyboard", keyboard("A", 65, 30), true},
+        {"joystick by text", joystick("button_a"), true},
+    };
+    for (const auto& c : cases) {
+        ClickConfigItem item;
+        item.key = keyboard("Ctrl", 17, 29);
+        item.secondKey = c.second;
+        const QString secondText = QStringLiteral("Ctrl+") + c.second.text;
+        EXPECT_EQ(item.hasSecondKey(), c.chord) << c.name;
+        EXPECT_EQ(written(item)->has("second_key"), c.chord) << c.name;
+        EXPECT_EQ(item.isKeyMatch(keyboard("x", 0, 29)), !c.chord) << c.name;
+        EXPECT_EQ(item.composedKeyText(), c.chord ? secondText : QStringLiteral("Ctrl")) << c.name;
+        EXPECT_EQ(item.composedKeyId(), c.chord ? QStringLiteral("keyboard29-") + c.second.identity()
+                                                : QStringLiteral("keyboard29"))
+            << c.name;
+    }
+}
+
+TEST(Chord, ComposedMatchComparesScanCodesOrJoystickTexts) {
+    ClickConfigItem item;
+    item.key = keyboard("Ctrl", 17, 29);
+    item.secondKey = keyboard("A", 65, 30);
+    EXPECT_EQ(item.composedKeyId(), QStringLiteral("keyboard29-keyboard30"));
+    EXPECT_EQ(item.composedKeyText(), QStringLiteral("Ctrl+A"));
+    EXPECT_FALSE(item.isKeyMatch(item.key));
+    EXPECT_TRUE(item.isComposedKeyMatch(keyboard("other", 1, 29), keyboard("other", 2, 30)));
+    EXPECT_FALSE(item.isComposedKeyMatch(keyboard("A", 65, 30), keyboard("Ctrl", 17, 29)));
+    EXPECT_FALSE(item.isComposedKeyMatch(item.key, makeConfigKey(QStringLiteral("mouse"), {}, 65, 30)));
+
+    item.secondKey = joystick("button_a");
+    EXPECT_EQ(item.composedKeyId(), QStringLiteral("keyboard29-joystickbutton_a"));
+    EXPECT_TRUE(item.isComposedKeyMatch(item.key, joystick("button_a")));
+    EXPECT_FALSE(item.isComposedKeyMatch(item.key, joystick("button_b")));
+    // Joystick keys are told apart by text alone, whatever their codes.
+    EXPECT_TRUE(item.isComposedKeyMatch(
+        item.key, makeConfigKey(QStringLiteral("joystick"), QStringLiteral("button_a"), 5, 6)));
+    // The completeness of the stored second key is not checked by the composed match.
+    item.secondKey = keyboard("A", 65, kUnsetKeyCode);
+    EXPECT_TRUE(item.isComposedKeyMatch(item.key, keyboard("A", 65, kUnsetKeyCode)));
+}
+
+TEST(Chord, SecondKeyReading) {
+    const ItemPtr source = changedItem(TypeName::Click);
+    ClickConfigItem item;
+    EXPECT_EQ(readError(item, without(written(*source), "second_key/scan_code")), kEmptyValue);
+    EXPECT_EQ(item.secondKey.text, QStringLiteral("left_mouse")); // read before the failure
+    EXPECT_EQ(item.secondKey.scanCode, kUnsetKeyCode);
+
+    ClickConfigItem plain;
+    EXPECT_EQ(readError(plain, without(written(*source), "second_key")), "");
+    EXPECT_TRUE(plain.secondKey.isUnset());
+    EXPECT_EQ(plain.key.text, QStringLiteral("Ctrl"));
+
+    ObjectPtr notAnObject = written(*source);
+    notAnObject->set("second_key", 5);
+    EXPECT_EQ(readError(plain, notAnObject), kNullPointer);
+}
+
+TEST(BunchClick, MissingMembersFailInOrder) {
+    const ItemPtr source = changedItem(TypeName::BunchClick);
+    BunchClickConfigItem item;
+    EXPECT_EQ(readError(item, without(written(*source), "bunch_click_one_off_number")), kEmptyValue);
+    EXPECT_EQ(item.bunchClickType, QStringLiteral("One_Off"));
+    EXPECT_EQ(item.continueNumber, 7);
+    EXPECT_EQ(item.oneOffNumber, 20);
+
+    BunchClickConfigItem fresh;
+    EXPECT_EQ(readError(fresh, without(written(*source), "bunch_click_type")), kEmptyValue);
+    EXPECT_EQ(fresh.secondKey.text, QStringLiteral("left_mouse"));
+    EXPECT_EQ(fresh.bunchClickType, QStringLiteral("Continue"));
+
+    ObjectPtr wrongKind = written(*source);
+    wrongKind->set("bunch_click_continue_number", std::string("many"));
+    EXPECT_NE(readError(fresh, wrongKind), "");
+}
+
+TEST(Macro, LinesAreKeptByteForByteAndReadingAppends) {
+    const QStringList lines{QStringLiteral("not a command {"), QStringLiteral("\ttab \"quoted\" \\ \u00fc"),
+                            QString(), QStringLiteral("  ")};
+    MacroConfigItem item;
+    item.pressActions = lines;
+    MacroConfigItem read;
+    read.pressActions = QStringList{QStringLiteral("kept")};
+    ASSERT_EQ(readError(read, written(item)), "");
+    EXPECT_EQ(read.pressActions, QStringList{QStringLiteral("kept")} + lines);
+    EXPECT_TRUE(read.releaseActions.isEmpty());
+}
+
+TEST(Macro, ArraysAreOptionalAndElementsBecomeText) {
+    MacroConfigItem item;
+    ObjectPtr object = written(item);
+    object->remove("press_actions");
+    object->set("release_actions", parseObject(R"({"a": [5, 2.5, true, "x"]})")->getArray("a"));
+    ASSERT_EQ(readError(item, object), "");
+    EXPECT_TRUE(item.pressActions.isEmpty());
+    EXPECT_EQ(item.releaseActions, (QStringList{QStringLiteral("5"), QStringLiteral("2.5"),
+                                                QStringLiteral("true"), QStringLiteral("x")}));
+}
+
+TEST(Macro, BadArraysFail) {
+    MacroConfigItem item;
+    ObjectPtr notArray = written(item);
+    notArray->set("press_actions", std::string("press W"));
+    EXPECT_EQ(readError(item, notArray), kNullPointer);
+
+    ObjectPtr nullLine = written(item);
+    nullLine->set("release_actions", parseObject(R"({"a": ["first", null, "third"]})")->getArray("a"));
+    MacroConfigItem partial;
+    EXPECT_EQ(readError(partial, nullLine), kEmptyValue);
+    EXPECT_EQ(partial.releaseActions, QStringList{QStringLiteral("first")});
+}
+
+TEST(OperationRecorder, IsAMacroUnderItsOwnName) {
+    const ItemPtr recorder = changedItem(TypeName::OperationRecorder);
+    const ItemPtr macro = changedItem(TypeName::Macro);
+    ASSERT_NE(dynamic_cast<MacroConfigItem*>(recorder.get()), nullptr);
+    ObjectPtr macroObject = written(*macro);
+    macroObject->set("type", std::string("OperationRecorder"));
+    EXPECT_EQ(text(*recorder), testsupport::stringify(*macroObject));
+
+    const ItemPtr reread(createConfigItemFromJson(written(*recorder)));
+    EXPECT_NE(dynamic_cast<OperationRecorderConfigItem*>(reread.get()), nullptr);
+    EXPECT_EQ(text(*reread), text(*recorder));
+}
+
+} // namespace
