@@ -9,8 +9,8 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)
 
 step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; "$@"; }
 
-step "$tool" check examples/keymap.json
-step "$tool" check --joystick examples/joystick.json
+step "$tool" check examples/keymap-landscape-1280x720.json
+step "$tool" check --joystick examples/joystick-virtual-gamepad.json
 step "$tool" types
 
 macro=$(mktemp)
@@ -25,6 +25,6 @@ echo "... and back to editing text:"
 "$tool" macro to-running --rect 1280x720 "$macro" | "$tool" macro to-editing --rect 1280x720 -
 
 mkdir -p "$build_dir/demo"
-step "$tool" render examples/keymap.json -o "$build_dir/demo/keymap.png"
+step "$tool" render examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
 echo
-echo "The picture of examples/keymap.json is at $(cd "$build_dir/demo" && pwd)/keymap.png"
+echo "The picture of the example keymap is at $(cd "$build_dir/demo" && pwd)/keymap.png"

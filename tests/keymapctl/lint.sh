@@ -7,9 +7,9 @@ expect_rc 1
 expect_json 'sorted((f["code"], f["location"]["item"]) for f in d["findings"]) == sorted([
     ("duplicate-key", 1), ("duplicate-key", 3), ("duplicate-key", 5), ("unset-key", 6),
     ("position-out-of-range", 7), ("position-out-of-range", 7), ("macro-grammar", 8),
-    ("macro-grammar", 8), ("tap-info-dropped", 9), ("unknown-type", 10), ("position-out-of-range", 11)])'
+    ("macro-grammar", 8), ("macro-grammar", 8), ("tap-info-dropped", 9), ("unknown-type", 10), ("position-out-of-range", 11)])'
 expect_json 'all(f["file"].endswith("lint-seeded.json") and f["message"] for f in d["findings"])'
-expect_json '{(f["location"]["list"], f["location"]["listLine"]) for f in d["findings"] if f["code"] == "macro-grammar"} == {("press_actions", 2), ("release_actions", 1)}'
+expect_json '{(f["location"]["list"], f["location"]["listLine"]) for f in d["findings"] if f["code"] == "macro-grammar"} == {("press_actions", 2), ("press_actions", 5), ("release_actions", 1)}'
 expect_json '{f["severity"] for f in d["findings"] if f["code"] in ("macro-grammar", "tap-info-dropped")} == {"error"}'
 expect_json '{f["location"].get("member") for f in d["findings"] if f["location"]["item"] == 7} == {"rel_work_position", "icon.rel_position"}'
 

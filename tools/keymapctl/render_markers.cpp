@@ -19,17 +19,25 @@ double Canvas::markerRadius(double scale) const {
     return std::max(8.0, 0.035 * m_unit) * std::clamp(scale, 0.5, 3.0);
 }
 
-void Canvas::label(const QPointF& centre, const QString& text, bool small) {
-    if (text.isEmpty())
-        return;
+QFont Canvas::labelFont(bool small) const {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(int(std::max(small ? 8.0 : 10.0, m_unit * (small ? 0.016 : 0.022))));
     font.setBold(!small);
-    const QFontMetricsF metrics(font);
-    const QSizeF box(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+    return font;
+}
+
+QSizeF Canvas::labelSize(const QString& text, bool small) const {
+    const QFontMetricsF metrics(labelFont(small));
+    return QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+}
+
+void Canvas::label(const QPointF& centre, const QString& text, bool small) {
+    if (text.isEmpty())
+        return;
+    const QSizeF box = labelSize(text, small);
     const QRectF rect(centre - QPointF(box.width() / 2, box.height() / 2), box);
     m_painter.save();
-    m_painter.setFont(font);
+    m_painter.setFont(labelFont(small));
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(QColor(0, 0, 0, small ? 140 : 190));
     m_painter.drawRoundedRect(rect, 3, 3);
@@ -89,12 +97,18 @@ QString itemKeyText(const ConfigItem& item) {
     return keyText(item.key);
 }
 
-// Four direction keys placed around a centre, `distance` away.
+// Four direction keys around a centre, each label's inner edge `distance` away from it.
 void directionKeys(Canvas& canvas, const DiamondConfigItem& item, const QPointF& centre, double distance) {
-    canvas.label(centre + QPointF(0, -distance), keyText(item.topKey));
-    canvas.label(centre + QPointF(distance, 0), keyText(item.rightKey));
-    canvas.label(centre + QPointF(0, distance), keyText(item.bottomKey));
-    canvas.label(centre + QPointF(-distance, 0), keyText(item.leftKey));
+    const struct {
+        const ConfigKey& key;
+        double dx, dy;
+    } sides[] = {{item.topKey, 0, -1}, {item.rightKey, 1, 0}, {item.bottomKey, 0, 1}, {item.leftKey, -1, 0}};
+    for (const auto& side : sides) {
+        const QString text = keyText(side.key);
+        const QSizeF box = canvas.labelSize(text);
+        const double reach = distance + (side.dx != 0 ? box.width() : box.height()) / 2;
+        canvas.label(centre + QPointF(side.dx, side.dy) * reach, text);
+    }
 }
 
 // --- one function per kind of marker ---------------------------------------------------------------
@@ -115,8 +129,8 @@ void stick(Marker& m, const SwipeholdConfigItem& item) {
     const double reach = std::max(m.canvas.length(item.relRadius), m.radius * 1.6);
     ring(m.painter(), m.centre, reach, m.colour);
     disc(m.painter(), m.centre, m.radius * 0.45, m.colour);
-    directionKeys(m.canvas, item, m.centre, reach);
-    m.extent = reach + m.radius * 0.6;
+    directionKeys(m.canvas, item, m.centre, reach + 2);
+    m.extent = reach + m.radius * 1.2;
 }
 
 void directionPad(Marker& m, const DiamondConfigItem& item) {
@@ -130,8 +144,8 @@ void directionPad(Marker& m, const DiamondConfigItem& item) {
     setPen(m.painter(), m.colour);
     m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
     m.painter().drawPath(diamond);
-    directionKeys(m.canvas, item, m.centre, r * 2.2);
-    m.extent = r * 2.8;
+    directionKeys(m.canvas, item, m.centre, r * 1.2);
+    m.extent = r * 2.4;
 }
 
 void spell(Marker& m) {

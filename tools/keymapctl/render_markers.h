@@ -26,8 +26,12 @@ public:
 
     // Text in a dark box centred on a point, readable on any background.
     void label(const QPointF& centre, const QString& text, bool small = false);
+    // The size of that box.
+    QSizeF labelSize(const QString& text, bool small = false) const;
 
 private:
+    QFont labelFont(bool small) const;
+
     QPainter& m_painter;
     QSizeF m_size;
     double m_unit;
