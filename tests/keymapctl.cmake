@@ -8,6 +8,6 @@ if(TARGET keymapctl)
         add_test(NAME keymapctl_${suite}
             COMMAND bash ${KEYMAPCTL_TEST_DIR}/${suite}.sh $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR})
         set_tests_properties(keymapctl_${suite} PROPERTIES TIMEOUT 300
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KEYMAPCTL_PNGPROBE=$<TARGET_FILE:keymapctl_pngprobe>")
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KEYMAPCTL_PNGPROBE=$<TARGET_FILE:keymapctl_pngprobe>;LSAN_OPTIONS=suppressions=${KEYMAPCTL_TEST_DIR}/lsan.supp:print_suppressions=0")
     endforeach()
 endif()
