@@ -43,15 +43,17 @@ QString DeviceCommand::nameClass() const {
     }
 }
 
-QString deviceToRunningText(const DeviceCommand& command, const QString& editingText) {
-    const QString argument = macro::firstCapture(command.editingArgument, editingText);
+QString deviceToRunningText(const DeviceCommand& command, const QString& editingText,
+                            const QRegularExpressionMatch* lineMatch) {
+    const QString argument = macro::matchOf(command.editingArgument, editingText, lineMatch).captured(1);
     if (!isNamed(command.argument))
         return command.runningPrefix + argument;
     return command.runningPrefix + QString::number(macroCodeForName(command.nameClass(), argument));
 }
 
-QString deviceToEditingText(const DeviceCommand& command, const QString& runningText) {
-    const QRegularExpressionMatch match = command.runningArgument.match(runningText);
+QString deviceToEditingText(const DeviceCommand& command, const QString& runningText,
+                            const QRegularExpressionMatch* lineMatch) {
+    const QRegularExpressionMatch match = macro::matchOf(command.runningArgument, runningText, lineMatch);
     if (!isNamed(command.argument))
         return command.editingPrefix + match.captured(1);
     // A code too large for an int reads as 0; a code without a name leaves the name empty.

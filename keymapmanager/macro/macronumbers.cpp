@@ -1,0 +1,85 @@
+#include <keymapmanager/macro/macronumbers_p.h>
+
+#include <cmath>
+
+namespace ovelkeymapmanager {
+namespace macro {
+
+namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr double exactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int maxExactDigits = 15;
+constexpr quint64 fives[] = {1, 5, 25, 125, 625, 3125, 15625};
+constexpr int maxFastDecimals = 6;
+// Below this, a value scaled by 10^6 and rounded fits in 63 bits.
+constexpr double fastFixedLimit = 8796093022208.0; // 2^43
+
+} // namespace
+
+ScreenSize::ScreenSize(const QRect& rect)
+    : width(double(qint64(rect.right()) - rect.left() + 1)),
+      height(double(qint64(rect.bottom()) - rect.top() + 1)) {}
+
+QString invalidScreenRectangle() {
+    return QStringLiteral("Invalid screen rectangle");
+}
+
+// Up to 15 digits, the digits read as an integer and divided by an exact power of ten round once,
+// which is the correctly rounded value that toDouble also gives. Longer text goes to toDouble.
+double decimalValue(const QStringRef& text) {
+    quint64 digits = 0;
+    int count = 0;
+    int decimals = 0;
+    bool point = false;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && count < maxExactDigits) {
+            digits = digits * 10 + quint64(c.unicode() - '0');
+            ++count;
+            decimals += point ? 1 : 0;
+        } else if (c == QLatin1Char('.') && !point && count > 0) {
+            point = true;
+        } else {
+            return text.toDouble();
+        }
+    }
+    return count > 0 ? double(digits) / exactTens[decimals] : text.toDouble();
+}
+
+// value = m * 2^e with an integer m of 53 bits, so value * 10^d = m * 5^d * 2^(e + d) is an exact
+// product whose rounding (halves away from zero, as QString::number rounds) is done on integers.
+void appendFixed(QString& out, double value, int decimals) {
+#if defined(__SIZEOF_INT128__)
+    if (value >= 0 && value < fastFixedLimit && decimals >= 0 && decimals <= maxFastDecimals) {
+        using Wide = unsigned __int128;
+        int exponent = 0;
+        const quint64 mantissa = quint64(std::ldexp(std::frexp(value, &exponent), 53));
+        const Wide scaled = Wide(mantissa) * fives[decimals];
+        const int shift = 53 - exponent - decimals;
+        // The limit keeps shift above 0; past 126 the scaled value is far below one half.
+        quint64 rounded = 0;
+        if (shift < 127) {
+            rounded = quint64(scaled >> shift);
+            const Wide rest = scaled - (Wide(rounded) << shift);
+            rounded += rest >= (Wide(1) << (shift - 1)) ? 1 : 0;
+        }
+        char text[32];
+        int end = sizeof text;
+        for (int i = 0; i < decimals; ++i, rounded /= 10)
+            text[--end] = char('0' + rounded % 10);
+        if (decimals > 0)
+            text[--end] = '.';
+        do {
+            text[--end] = char('0' + rounded % 10);
+            rounded /= 10;
+        } while (rounded > 0);
+        out += QLatin1String(text + end, int(sizeof text) - end);
+        return;
+    }
+#endif
+    out += QString::number(value, 'f', decimals);
+}
+
+} // namespace macro
+} // namespace ovelkeymapmanager
