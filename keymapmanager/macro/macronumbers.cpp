@@ -1,5 +1,6 @@
 #include <keymapmanager/macro/macronumbers_p.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ovelkeymapmanager {
@@ -64,17 +65,22 @@ void appendFixed(QString& out, double value, int decimals) {
             const Wide rest = scaled - (Wide(rounded) << shift);
             rounded += rest >= (Wide(1) << (shift - 1)) ? 1 : 0;
         }
-        char text[32];
-        int end = sizeof text;
+        // Written backwards into the space appended to out.
+        int digits = 1;
+        for (quint64 rest = rounded / 10; rest > 0; rest /= 10)
+            ++digits;
+        const int length = std::max(1, digits - decimals) + (decimals > 0 ? decimals + 1 : 0);
+        const int start = out.size();
+        out.resize(start + length);
+        QChar* at = out.data() + start + length;
         for (int i = 0; i < decimals; ++i, rounded /= 10)
-            text[--end] = char('0' + rounded % 10);
+            *--at = QLatin1Char(char('0' + rounded % 10));
         if (decimals > 0)
-            text[--end] = '.';
+            *--at = QLatin1Char('.');
         do {
-            text[--end] = char('0' + rounded % 10);
+            *--at = QLatin1Char(char('0' + rounded % 10));
             rounded /= 10;
         } while (rounded > 0);
-        out += QLatin1String(text + end, int(sizeof text) - end);
         return;
     }
 #endif
