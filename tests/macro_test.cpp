@@ -407,8 +407,23 @@ TEST(MacroNumbers, DecimalTextReadsAsToDouble) {
                 QLatin1Char('.') + QString::number(random() % 1000000000).rightJustified(9, QLatin1Char('0'));
         texts.append(text);
     }
-    for (const QString& text : texts)
-        ASSERT_EQ(macro::decimalValue(QStringRef(&text)), text.toDouble()) << text.toStdString();
+    texts << q("5") << q(".5") << q("1.2.3") << q("") << q(" 1") << q("+1") << q("1e3") << q("123456789")
+          << q("1234567890") << q("2147483648") << q("0x10") << q("inf");
+    for (const QString& text : texts) {
+        const QStringRef ref(&text);
+        bool ok = false;
+        const double expected = text.toDouble(&ok);
+        ASSERT_EQ(macro::decimalValue(ref), expected) << text.toStdString();
+        double plain = -1;
+        if (macro::readPlainDecimal(ref, plain)) {
+            ASSERT_TRUE(ok && plain == expected) << text.toStdString();
+        }
+        const int expectedInt = text.toInt(&ok);
+        int plainInt = -1;
+        if (macro::readPlainInt(ref, plainInt)) {
+            ASSERT_TRUE(ok && plainInt == expectedInt) << text.toStdString();
+        }
+    }
 }
 
 // --- Robustness ----------------------------------------------------------------------------------

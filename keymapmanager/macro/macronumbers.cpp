@@ -28,24 +28,46 @@ QString invalidScreenRectangle() {
 }
 
 // Up to 15 digits, the digits read as an integer and divided by an exact power of ten round once,
-// which is the correctly rounded value that toDouble also gives. Longer text goes to toDouble.
-double decimalValue(const QStringRef& text) {
+// which is the correctly rounded value that toDouble also gives.
+bool readPlainDecimal(const QStringRef& text, double& value) {
     quint64 digits = 0;
     int count = 0;
     int decimals = 0;
-    bool point = false;
-    for (const QChar c : text) {
+    int point = -1;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && count < maxExactDigits) {
             digits = digits * 10 + quint64(c.unicode() - '0');
             ++count;
-            decimals += point ? 1 : 0;
-        } else if (c == QLatin1Char('.') && !point && count > 0) {
-            point = true;
+            decimals += point >= 0 ? 1 : 0;
+        } else if (c == QLatin1Char('.') && point < 0 && i > 0) {
+            point = i;
         } else {
-            return text.toDouble();
+            return false;
         }
     }
-    return count > 0 ? double(digits) / exactTens[decimals] : text.toDouble();
+    if (count == 0)
+        return false;
+    value = double(digits) / exactTens[decimals];
+    return true;
+}
+
+bool readPlainInt(const QStringRef& text, int& value) {
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    int digits = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        digits = digits * 10 + (c.unicode() - '0');
+    }
+    value = digits;
+    return true;
+}
+
+double decimalValue(const QStringRef& text) {
+    double value = 0;
+    return readPlainDecimal(text, value) ? value : text.toDouble();
 }
 
 // value = m * 2^e with an integer m of 53 bits, so value * 10^d = m * 5^d * 2^(e + d) is an exact

@@ -22,6 +22,11 @@ struct ScreenSize {
 // The output of a line whose pixels would have to be divided by an empty rectangle.
 QString invalidScreenRectangle();
 
+// Plain unsigned decimal text ("12", "0.5", "5.") of up to 15 digits, read exactly as QString::toDouble
+// reads it; false, leaving value alone, for any other text.
+bool readPlainDecimal(const QStringRef& text, double& value);
+// Up to nine decimal digits and nothing else, read as QString::toInt reads them; false otherwise.
+bool readPlainInt(const QStringRef& text, int& value);
 // The value of unsigned decimal text, as QString::toDouble gives it (without its success flag).
 double decimalValue(const QStringRef& text);
 // Appends QString::number(value, 'f', decimals).

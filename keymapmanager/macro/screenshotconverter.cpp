@@ -27,6 +27,21 @@ bool toPixel(double value, int& pixel) {
     return true;
 }
 
+// QStringRef::toInt and toDouble, with a short way for plain digits.
+bool readInt(const QStringRef& text, int& value) {
+    bool ok = macro::readPlainInt(text, value);
+    if (!ok)
+        value = text.toInt(&ok);
+    return ok;
+}
+
+bool readDouble(const QStringRef& text, double& value) {
+    bool ok = macro::readPlainDecimal(text, value);
+    if (!ok)
+        value = text.toDouble(&ok);
+    return ok;
+}
+
 } // namespace
 
 // Positions are separated by exactly one blank; at least two are needed.
@@ -40,10 +55,10 @@ QString MarcoScreenShotConVerter::toRunningText() const {
         const QVector<QStringRef> pair = parts.at(i).split(QLatin1Char(','));
         if (pair.size() != 2)
             return invalidCoordinateFormat();
-        bool xOk = false;
-        bool yOk = false;
-        const int x = pair.at(0).toInt(&xOk);
-        const int y = pair.at(1).toInt(&yOk);
+        int x = 0;
+        int y = 0;
+        const bool xOk = readInt(pair.at(0), x);
+        const bool yOk = readInt(pair.at(1), y);
         if (!xOk || !yOk)
             return invalidCoordinateValues();
         if (!size.isValid())
@@ -72,10 +87,10 @@ QString MarcoScreenShotConVerter::toEditingText() const {
         const QVector<QStringRef> pair = piece.split(QLatin1Char(','));
         if (pair.size() != 2)
             return invalidCoordinateFormat();
-        bool xOk = false;
-        bool yOk = false;
-        const double x = pair.at(0).toDouble(&xOk);
-        const double y = pair.at(1).toDouble(&yOk);
+        double x = 0;
+        double y = 0;
+        const bool xOk = readDouble(pair.at(0), x);
+        const bool yOk = readDouble(pair.at(1), y);
         int xPixel = 0;
         int yPixel = 0;
         if (!xOk || !yOk || !toPixel(x * size.width, xPixel) || !toPixel(y * size.height, yPixel))
