@@ -11,7 +11,8 @@ bool isNamed(DeviceArgument argument) {
     return argument == DeviceArgument::KeyName || argument == DeviceArgument::ButtonName;
 }
 
-// Codes in running text, digits of a wheel amount in editing text, anything else a non-blank token.
+// Running text holds codes and wheel amounts as digits; editing text holds names and tokens as
+// non-blank runs, and wheel amounts as digits. Joystick tokens are non-blank runs in both.
 QString runningArgumentPattern(DeviceArgument argument) {
     return argument == DeviceArgument::Token ? QStringLiteral("(\\S+)") : QStringLiteral("(\\d+)");
 }
