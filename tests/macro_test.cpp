@@ -4,10 +4,14 @@
 
 #include <keymapmanager/keymapmanager.h>
 #include <keymapmanager/macro/macroconverters_p.h>
+#include <keymapmanager/macro/macronumbers_p.h>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <set>
 #include <thread>
 #include <typeindex>
@@ -66,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"click 100,200", "click_rel:(0.100000,0.400000)", wide},
         Conversion{"click 100,200", "click_rel:(0.078125,0.277778)", QRect(50, 60, 1280, 720)},
         Conversion{"press 640,360 mouse 0,0", "press_rel:(0.500000,0.500000);mouse;(0.000000,0.000000)"},
-        Conversion{"release\t1280,720", "release_rel:(1.000000,1.000000)"},
+        Conversion{"release\t1280,720\v\f\r0,0", "release_rel:(1.000000,1.000000);(0.000000,0.000000)"},
         Conversion{"switch mouse", "switch_rel:mouse"},
         Conversion{"curve 0,0  640,360 mouse", "curve_rel:(0.000000,0.000000);(0.500000,0.500000);mouse"},
         // Keys, buttons, joystick controls and the wheel.
@@ -342,23 +346,110 @@ TEST(MacroRectangle, WidthIsTakenWithoutIntOverflow) {
     EXPECT_EQ(toRunning("click 2147483648,1", everything), q("click_rel:(0.500000,1.000000)"));
 }
 
+// --- A line feed at the end ---------------------------------------------------------------------
+
+TEST(MacroLineFeed, PatternsThatEndWithDollarAcceptOneFinalLineFeed) {
+    EXPECT_EQ(toRunning("click 640,360\n"), q("click_rel:(0.500000,0.500000)"));
+    EXPECT_EQ(toRunning("loop 3\n"), q("start_loop:3"));
+    EXPECT_EQ(toRunning("curve_last_time untilcmd\n"), q("curve_last_point_sleep_time:until_release_cmd"));
+    EXPECT_EQ(toRunning("key_press a\n"), q("keyboard_press:30"));
+    EXPECT_EQ(toEditing("click_rel:(0.5,0.5);mouse\n"), q("click 640,360 mouse"));
+    EXPECT_EQ(toEditing("press_rel:mouse;(0.5,0.5)\n"), q("press mouse 640,360"));
+    EXPECT_EQ(toEditing("start_loop:5\n"), q("loop 5"));
+    EXPECT_EQ(toEditing("curve_first_point_sleep_time:7\n"), q("curve_first_time 7"));
+    EXPECT_EQ(toRunning("click 640,360\n\n"), q("<0 lines>"));
+}
+
+// --- Numbers -------------------------------------------------------------------------------------
+
+TEST(MacroNumbers, FixedNotationIsQtsOwn) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {
+        0.0,       0.5,           1.5,          2.5,    0.0078125,       0.0234375,      1e-7,
+        0.9999995, 1279.0 / 1280, 200.0 / 720,  1e15,   1e300,           -0.0,           -0.4,
+        -1.5,      infinity,      std::nan(""), 5e-324, 8796093022207.5, 8796093022208.5};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(double(random() % 5000) / double(1 + random() % 5000));
+        // Binary fractions land exactly on halves of the last decimal now and then.
+        values.push_back(std::ldexp(double(random() % (1 << 24)), -int(random() % 40)));
+    }
+    int mismatches = 0;
+    for (const double value : values) {
+        for (const int decimals : {0, 6}) {
+            QString out = QStringLiteral("x");
+            macro::appendFixed(out, value, decimals);
+            if (out != QStringLiteral("x") + QString::number(value, 'f', decimals) && ++mismatches <= 5)
+                ADD_FAILURE() << value << " with " << decimals << " decimals gave " << out.toStdString();
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(MacroNumbers, DecimalTextReadsAsToDouble) {
+    QStringList texts = {q("0"),
+                         q("5."),
+                         q("007"),
+                         q("1.000000"),
+                         q("0.078125"),
+                         q("123456789012345"),
+                         q("1234567890123456"),
+                         q("99999999999999999999"),
+                         q("0.1234567890123456789"),
+                         q("0.000000000000001"),
+                         q("9.99999999999999")};
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 5000; ++i) {
+        // Up to 18 digits: past 15 the digits no longer fit a double exactly.
+        QString text = QString::number(random() % 1000000000);
+        if (random() % 2)
+            text +=
+                QLatin1Char('.') + QString::number(random() % 1000000000).rightJustified(9, QLatin1Char('0'));
+        texts.append(text);
+    }
+    texts << q("5") << q(".5") << q("1.2.3") << q("") << q(" 1") << q("+1") << q("1e3") << q("123456789")
+          << q("1234567890") << q("2147483648") << q("0x10") << q("inf");
+    for (const QString& text : texts) {
+        const QStringRef ref(&text);
+        bool ok = false;
+        const double expected = text.toDouble(&ok);
+        ASSERT_EQ(macro::decimalValue(ref), expected) << text.toStdString();
+        double plain = -1;
+        if (macro::readPlainDecimal(ref, plain)) {
+            ASSERT_TRUE(ok && plain == expected) << text.toStdString();
+        }
+        const int expectedInt = text.toInt(&ok);
+        int plainInt = -1;
+        if (macro::readPlainInt(ref, plainInt)) {
+            ASSERT_TRUE(ok && plainInt == expectedInt) << text.toStdString();
+        }
+    }
+}
+
 // --- Robustness ----------------------------------------------------------------------------------
 
 namespace {
 
-// Converts the lines every way and checks that the results agree with the lookup.
+// Converts the lines every way. Each line's output must be what a converter object made for that
+// line gives on its own, and every reported line number must lie inside the list.
 void survives(const QStringList& lines) {
     const QRect screen(0, 0, 1920, 1080);
-    int editing = 0;
-    int running = 0;
+    QList<QString> running;
+    QList<QString> editing;
     for (const QString& line : lines) {
         if (line.isEmpty() || line == QLatin1String("release_actions"))
             continue;
-        editing += findEditingConverter(line) ? 1 : 0;
-        running += findRunningConverter(line) ? 1 : 0;
+        if (const MarcoConVerterPtr converter = findEditingConverter(line)) {
+            converter->setEditingText(line, screen);
+            running.append(converter->toRunningText());
+        }
+        if (const MarcoConVerterPtr converter = findRunningConverter(line)) {
+            converter->setRunningText(line, screen);
+            editing.append(converter->toEditingText());
+        }
     }
-    EXPECT_EQ(MacroKeyEditingTextChangeToRunningText(lines, screen).size(), editing);
-    EXPECT_EQ(MacroKeyRunningTextChangeToEditingText(lines, screen).size(), running);
+    EXPECT_EQ(MacroKeyEditingTextChangeToRunningText(lines, screen), running);
+    EXPECT_EQ(MacroKeyRunningTextChangeToEditingText(lines, screen), editing);
     int previous = 0;
     for (int number : MacroKeyEditingTextGrammarCheck(lines)) {
         EXPECT_GT(number, previous);
@@ -380,8 +471,11 @@ TEST(MacroRobustness, NaughtyStringsAreHandled) {
     survives(lines);
     // The same hostile text behind every command word.
     QStringList prefixed;
-    for (const QString& word : {q("click "), q("key_press "), q("text \""), q("screenshot "), q("loop "),
-                                q("screenshot_rel:"), q("click_rel:"), q("sleep:"), q("keyboard_press:")}) {
+    for (const QString& word :
+         {q("click "), q("press 1,1 "), q("key_press "), q("mouse_press "), q("joystick_press "),
+          q("text \""), q("screenshot "), q("loop "), q("loop 1 "), q("curve_last_time "), q("sleep "),
+          q("screenshot_rel:"), q("click_rel:"), q("click_rel:mouse;"), q("sleep:"), q("keyboard_press:"),
+          q("start_loop:"), q("text_inject:")}) {
         for (const QString& line : lines)
             prefixed.append(word + line);
     }

@@ -64,7 +64,7 @@ struct SpellTapInfo {
 
     bool isComplete() const {
         return (tapCentreX != 0.0 || tapCentreY != 0.0) && factor != 0.0 && distanceRatio != 0.0 &&
-               !sequence.isEmpty() && sequence.split(QLatin1Char(',')).size() == 16;
+               sequence.split(QLatin1Char(',')).size() == 16; // an empty sequence is one part
     }
 };
 

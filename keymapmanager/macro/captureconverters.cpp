@@ -26,13 +26,17 @@ QString compose(const QString& prefix, const QString& argument, const QString& s
 
 } // namespace
 
-QString captureToRunningText(const CaptureCommand& command, const QString& editingText) {
-    return compose(command.runningPrefix, macro::firstCapture(command.editingCapture, editingText), QString(),
+QString captureToRunningText(const CaptureCommand& command, const QString& editingText,
+                             const QRegularExpressionMatch* lineMatch) {
+    return compose(command.runningPrefix,
+                   macro::matchOf(command.editingCapture, editingText, lineMatch).captured(1), QString(),
                    command.bareWord);
 }
 
-QString captureToEditingText(const CaptureCommand& command, const QString& runningText) {
-    return compose(command.editingPrefix, macro::firstCapture(command.runningCapture, runningText),
+QString captureToEditingText(const CaptureCommand& command, const QString& runningText,
+                             const QRegularExpressionMatch* lineMatch) {
+    return compose(command.editingPrefix,
+                   macro::matchOf(command.runningCapture, runningText, lineMatch).captured(1),
                    command.editingSuffix, command.bareWord);
 }
 

@@ -20,8 +20,11 @@ struct CaptureCommand {
     QString bareWord;
 };
 
-QString captureToRunningText(const CaptureCommand& command, const QString& editingText);
-QString captureToEditingText(const CaptureCommand& command, const QString& runningText);
+// lineMatch: the lookup's match of the text, reused when it was made with the command's own pattern.
+QString captureToRunningText(const CaptureCommand& command, const QString& editingText,
+                             const QRegularExpressionMatch* lineMatch = nullptr);
+QString captureToEditingText(const CaptureCommand& command, const QString& runningText,
+                             const QRegularExpressionMatch* lineMatch = nullptr);
 
 const CaptureCommand& sleepCommand();
 const CaptureCommand& defaultSleepCommand();
@@ -32,8 +35,15 @@ template <const CaptureCommand& (*Command)()> class MarcoCaptureConVerter : publ
 public:
     static const CaptureCommand& command() { return Command(); }
 
-    QString toEditingText() const override { return captureToEditingText(Command(), runningText); }
-    QString toRunningText() const override { return captureToRunningText(Command(), editingText); }
+    QString toEditingText() const override { return editingTextFor(nullptr); }
+    QString toRunningText() const override { return runningTextFor(nullptr); }
+    // The conversions, given the match of the stored text that the line lookup made (or null).
+    QString editingTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return captureToEditingText(Command(), runningText, lineMatch);
+    }
+    QString runningTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return captureToRunningText(Command(), editingText, lineMatch);
+    }
 };
 
 class MarcoSleepConVerter final : public MarcoCaptureConVerter<sleepCommand> {};

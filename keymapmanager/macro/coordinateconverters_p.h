@@ -19,10 +19,13 @@ struct CoordinateCommand {
     QRegularExpression runningLine; // the word, ':', then ';'-separated fraction pairs or "mouse"
 };
 
+// lineMatch: the lookup's match of the text, reused when it was made with the command's own grammar.
 QString positionsToRunningText(const CoordinateCommand& command, const QString& editingText,
-                               const QRect& rect, int fractionPrecision);
+                               const QRect& rect, int fractionPrecision,
+                               const QRegularExpressionMatch* lineMatch = nullptr);
 QString positionsToEditingText(const CoordinateCommand& command, const QString& runningText,
-                               const QRect& rect, int pixelPrecision);
+                               const QRect& rect, int pixelPrecision,
+                               const QRegularExpressionMatch* lineMatch = nullptr);
 
 template <const char* EditingWord, const char* RunningWord>
 class MarcoCoordinateConVerter : public MarcoConVerter {
@@ -32,11 +35,14 @@ public:
         return compiled;
     }
 
-    QString toEditingText() const override {
-        return positionsToEditingText(command(), runningText, screenRectangle, pixelPrecision);
+    QString toEditingText() const override { return editingTextFor(nullptr); }
+    QString toRunningText() const override { return runningTextFor(nullptr); }
+    // The conversions, given the match of the stored text that the line lookup made (or null).
+    QString editingTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return positionsToEditingText(command(), runningText, screenRectangle, pixelPrecision, lineMatch);
     }
-    QString toRunningText() const override {
-        return positionsToRunningText(command(), editingText, screenRectangle, fractionPrecision);
+    QString runningTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return positionsToRunningText(command(), editingText, screenRectangle, fractionPrecision, lineMatch);
     }
 };
 

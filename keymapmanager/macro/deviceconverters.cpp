@@ -11,7 +11,8 @@ bool isNamed(DeviceArgument argument) {
     return argument == DeviceArgument::KeyName || argument == DeviceArgument::ButtonName;
 }
 
-// Codes in running text, digits of a wheel amount in editing text, anything else a non-blank token.
+// Running text holds codes and wheel amounts as digits; editing text holds names and tokens as
+// non-blank runs, and wheel amounts as digits. Joystick tokens are non-blank runs in both.
 QString runningArgumentPattern(DeviceArgument argument) {
     return argument == DeviceArgument::Token ? QStringLiteral("(\\S+)") : QStringLiteral("(\\d+)");
 }
@@ -43,15 +44,17 @@ QString DeviceCommand::nameClass() const {
     }
 }
 
-QString deviceToRunningText(const DeviceCommand& command, const QString& editingText) {
-    const QString argument = macro::firstCapture(command.editingArgument, editingText);
+QString deviceToRunningText(const DeviceCommand& command, const QString& editingText,
+                            const QRegularExpressionMatch* lineMatch) {
+    const QString argument = macro::matchOf(command.editingArgument, editingText, lineMatch).captured(1);
     if (!isNamed(command.argument))
         return command.runningPrefix + argument;
     return command.runningPrefix + QString::number(macroCodeForName(command.nameClass(), argument));
 }
 
-QString deviceToEditingText(const DeviceCommand& command, const QString& runningText) {
-    const QRegularExpressionMatch match = command.runningArgument.match(runningText);
+QString deviceToEditingText(const DeviceCommand& command, const QString& runningText,
+                            const QRegularExpressionMatch* lineMatch) {
+    const QRegularExpressionMatch match = macro::matchOf(command.runningArgument, runningText, lineMatch);
     if (!isNamed(command.argument))
         return command.editingPrefix + match.captured(1);
     // A code too large for an int reads as 0; a code without a name leaves the name empty.

@@ -32,8 +32,11 @@ struct DeviceCommand {
     QRegularExpression editingLine;
 };
 
-QString deviceToRunningText(const DeviceCommand& command, const QString& editingText);
-QString deviceToEditingText(const DeviceCommand& command, const QString& runningText);
+// lineMatch: the lookup's match of the text, reused when it was made with the command's own pattern.
+QString deviceToRunningText(const DeviceCommand& command, const QString& editingText,
+                            const QRegularExpressionMatch* lineMatch = nullptr);
+QString deviceToEditingText(const DeviceCommand& command, const QString& runningText,
+                            const QRegularExpressionMatch* lineMatch = nullptr);
 
 template <const char* EditingWord, const char* RunningWord, DeviceArgument Argument>
 class MarcoDeviceConVerter : public MarcoConVerter {
@@ -43,8 +46,15 @@ public:
         return compiled;
     }
 
-    QString toEditingText() const override { return deviceToEditingText(command(), runningText); }
-    QString toRunningText() const override { return deviceToRunningText(command(), editingText); }
+    QString toEditingText() const override { return editingTextFor(nullptr); }
+    QString toRunningText() const override { return runningTextFor(nullptr); }
+    // The conversions, given the match of the stored text that the line lookup made (or null).
+    QString editingTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return deviceToEditingText(command(), runningText, lineMatch);
+    }
+    QString runningTextFor(const QRegularExpressionMatch* lineMatch) const {
+        return deviceToRunningText(command(), editingText, lineMatch);
+    }
 };
 
 namespace macroword {

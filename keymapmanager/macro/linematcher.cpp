@@ -57,11 +57,24 @@ QString fixedText(const QString& pattern, bool& opensLine) {
 
 } // namespace
 
-LineMatcher::LineMatcher(Kind kind, QString text) : m_kind(kind), m_text(std::move(text)) {}
+AsciiSet::AsciiSet(const QString& text) {
+    for (const QChar c : text) {
+        const ushort code = c.unicode();
+        if (code < 64)
+            m_low |= quint64(1) << code;
+        else if (code < 128)
+            m_high |= quint64(1) << (code - 64);
+    }
+}
+
+LineMatcher::LineMatcher(Kind kind, QString text)
+    : m_kind(kind), m_text(std::move(text)), m_textFinder(m_text), m_textChars(m_text) {}
 
 LineMatcher LineMatcher::search(const QRegularExpression& pattern, const QString& nameClass) {
     LineMatcher matcher(Kind::Search, QString());
     matcher.m_text = fixedText(pattern.pattern(), matcher.m_textOpensLine);
+    matcher.m_textFinder.setPattern(matcher.m_text);
+    matcher.m_textChars = AsciiSet(matcher.m_text);
     matcher.m_pattern = pattern;
     matcher.m_nameClass = nameClass;
     return matcher;
@@ -75,7 +88,20 @@ LineMatcher LineMatcher::prefix(const QString& word) {
     return LineMatcher(Kind::Prefix, word);
 }
 
-bool LineMatcher::accepts(const QString& line) const {
+bool LineMatcher::mayAccept(const QString& line, const AsciiSet& lineChars) const {
+    if (m_text.isEmpty())
+        return true;
+    if (line.size() < m_text.size() || (m_kind == Kind::Equals && line.size() != m_text.size()))
+        return false;
+    if (m_kind == Kind::Search && !m_textOpensLine)
+        return lineChars.covers(m_textChars);
+    return line.at(0) == m_text.at(0);
+}
+
+bool LineMatcher::accepts(const QString& line, const AsciiSet& lineChars,
+                          std::optional<QRegularExpressionMatch>* lineMatch) const {
+    if (!mayAccept(line, lineChars))
+        return false;
     switch (m_kind) {
     case Kind::Equals:
         return line == m_text;
@@ -84,12 +110,15 @@ bool LineMatcher::accepts(const QString& line) const {
     case Kind::Search:
         break;
     }
-    if (!m_text.isEmpty() && !(m_textOpensLine ? line.startsWith(m_text) : line.contains(m_text)))
+    if (!m_text.isEmpty() && !(m_textOpensLine ? line.startsWith(m_text) : m_textFinder.indexIn(line) >= 0))
         return false;
-    if (m_nameClass.isEmpty())
-        return m_pattern.match(line).hasMatch();
-    const QRegularExpressionMatch match = m_pattern.match(line);
-    return match.hasMatch() && macroCodeForName(m_nameClass, match.captured(1)) != -1;
+    QRegularExpressionMatch match = m_pattern.match(line);
+    if (!match.hasMatch() ||
+        (!m_nameClass.isEmpty() && macroCodeForName(m_nameClass, match.captured(1)) == -1))
+        return false;
+    if (lineMatch)
+        lineMatch->emplace(std::move(match));
+    return true;
 }
 
 } // namespace ovelkeymapmanager

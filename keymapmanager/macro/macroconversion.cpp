@@ -17,11 +17,12 @@ QList<QString> convertLines(const QStringList& lines, const QRect& rect, bool to
     for (const QString& line : lines) {
         if (isSkipped(line))
             continue;
+        std::optional<QRegularExpressionMatch> lineMatch;
         if (toRunning) {
-            if (const ConverterEntry* found = findEditingEntry(line))
-                result.append(found->editingToRunning(line, rect));
-        } else if (const ConverterEntry* found = findRunningEntry(line)) {
-            result.append(found->runningToEditing(line, rect));
+            if (const ConverterEntry* found = findEditingEntry(line, &lineMatch))
+                result.append(found->editingToRunning(line, rect, lineMatch ? &*lineMatch : nullptr));
+        } else if (const ConverterEntry* found = findRunningEntry(line, &lineMatch)) {
+            result.append(found->runningToEditing(line, rect, lineMatch ? &*lineMatch : nullptr));
         }
     }
     return result;

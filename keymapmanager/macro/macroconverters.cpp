@@ -1,21 +1,39 @@
 #include <keymapmanager/macro/macroconverters_p.h>
 
+#include <type_traits>
 #include <utility>
 
 namespace ovelkeymapmanager {
 
 namespace {
 
-template <class Converter> QString editingToRunning(const QString& line, const QRect& rect) {
+// Converters that offer runningTextFor and editingTextFor can take over the lookup's match
+// instead of searching the line again.
+template <class Converter, class = void> struct ReusesLineMatch : std::false_type {};
+template <class Converter>
+struct ReusesLineMatch<Converter,
+                       std::void_t<decltype(std::declval<const Converter&>().runningTextFor(nullptr))>>
+    : std::true_type {};
+
+// One line, converted by a converter that lives on the stack for the call.
+template <class Converter>
+QString editingToRunning(const QString& line, const QRect& rect, const QRegularExpressionMatch* lineMatch) {
     Converter converter;
     converter.setEditingText(line, rect);
-    return converter.toRunningText();
+    if constexpr (ReusesLineMatch<Converter>::value)
+        return converter.runningTextFor(lineMatch);
+    else
+        return converter.toRunningText();
 }
 
-template <class Converter> QString runningToEditing(const QString& line, const QRect& rect) {
+template <class Converter>
+QString runningToEditing(const QString& line, const QRect& rect, const QRegularExpressionMatch* lineMatch) {
     Converter converter;
     converter.setRunningText(line, rect);
-    return converter.toEditingText();
+    if constexpr (ReusesLineMatch<Converter>::value)
+        return converter.editingTextFor(lineMatch);
+    else
+        return converter.toEditingText();
 }
 
 template <class Converter> MarcoConVerterPtr create() {
@@ -66,9 +84,11 @@ template <class Converter> ConverterEntry wordEntry() {
                             LineMatcher::equals(Converter::runningWord()));
 }
 
-const ConverterEntry* findEntry(LineMatcher ConverterEntry::*side, const QString& line) {
+const ConverterEntry* findEntry(LineMatcher ConverterEntry::*side, const QString& line,
+                                std::optional<QRegularExpressionMatch>* lineMatch) {
+    const AsciiSet lineChars(line);
     for (const ConverterEntry& candidate : converterEntries()) {
-        if ((candidate.*side).accepts(line))
+        if ((candidate.*side).accepts(line, lineChars, lineMatch))
             return &candidate;
     }
     return nullptr;
@@ -116,12 +136,14 @@ const std::array<ConverterEntry, 31>& converterEntries() {
     return entries;
 }
 
-const ConverterEntry* findEditingEntry(const QString& line) {
-    return findEntry(&ConverterEntry::editing, line);
+const ConverterEntry* findEditingEntry(const QString& line,
+                                       std::optional<QRegularExpressionMatch>* lineMatch) {
+    return findEntry(&ConverterEntry::editing, line, lineMatch);
 }
 
-const ConverterEntry* findRunningEntry(const QString& line) {
-    return findEntry(&ConverterEntry::running, line);
+const ConverterEntry* findRunningEntry(const QString& line,
+                                       std::optional<QRegularExpressionMatch>* lineMatch) {
+    return findEntry(&ConverterEntry::running, line, lineMatch);
 }
 
 MarcoConVerterPtr findEditingConverter(const QString& line) {

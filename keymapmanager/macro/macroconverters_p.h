@@ -11,6 +11,7 @@
 #include <keymapmanager/macro/wordconverters_p.h>
 
 #include <array>
+#include <optional>
 
 namespace ovelkeymapmanager {
 
@@ -19,17 +20,23 @@ struct ConverterEntry {
     LineMatcher editing;
     LineMatcher running;
     MarcoConVerterPtr (*create)();
-    // Convert one line with a converter of the class that lives only for the call.
-    QString (*editingToRunning)(const QString& line, const QRect& rect);
-    QString (*runningToEditing)(const QString& line, const QRect& rect);
+    // Convert one line with a converter of the class that lives only for the call. lineMatch is
+    // the match that the matcher made of the line, if it searched; some converters reuse it.
+    QString (*editingToRunning)(const QString& line, const QRect& rect,
+                                const QRegularExpressionMatch* lineMatch);
+    QString (*runningToEditing)(const QString& line, const QRect& rect,
+                                const QRegularExpressionMatch* lineMatch);
 };
 
 // Every converter class, in the order in which they are tried: the first that accepts a line wins.
 const std::array<ConverterEntry, 31>& converterEntries();
 
-// The first entry whose editing (running) matcher accepts the line, or null.
-const ConverterEntry* findEditingEntry(const QString& line);
-const ConverterEntry* findRunningEntry(const QString& line);
+// The first entry whose editing (running) matcher accepts the line, or null; lineMatch, when
+// given, receives the accepting matcher's match if it searched.
+const ConverterEntry* findEditingEntry(const QString& line,
+                                       std::optional<QRegularExpressionMatch>* lineMatch = nullptr);
+const ConverterEntry* findRunningEntry(const QString& line,
+                                       std::optional<QRegularExpressionMatch>* lineMatch = nullptr);
 
 // A new converter for the line, or an empty pointer when no command accepts it.
 MarcoConVerterPtr findEditingConverter(const QString& line);

@@ -9,8 +9,15 @@ QRegularExpression compiled(const QString& pattern) {
     return expression;
 }
 
-QString firstCapture(const QRegularExpression& pattern, const QString& text) {
-    return pattern.match(text).captured(1);
+bool madeBy(const QRegularExpressionMatch* lineMatch, const QRegularExpression& pattern) {
+    return lineMatch && lineMatch->regularExpression() == pattern;
+}
+
+QRegularExpressionMatch matchOf(const QRegularExpression& pattern, const QString& text,
+                                const QRegularExpressionMatch* lineMatch) {
+    if (madeBy(lineMatch, pattern))
+        return *lineMatch;
+    return pattern.match(text);
 }
 
 QString lastMatch(const QRegularExpression& pattern, const QString& text) {
@@ -19,14 +26,6 @@ QString lastMatch(const QRegularExpression& pattern, const QString& text) {
         last = it.next().captured(0);
     return last;
 }
-
-QString invalidScreenRectangle() {
-    return QStringLiteral("Invalid screen rectangle");
-}
-
-ScreenSize::ScreenSize(const QRect& rect)
-    : width(double(qint64(rect.right()) - rect.left() + 1)),
-      height(double(qint64(rect.bottom()) - rect.top() + 1)) {}
 
 } // namespace macro
 } // namespace ovelkeymapmanager

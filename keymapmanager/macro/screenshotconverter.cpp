@@ -1,8 +1,8 @@
 #include <keymapmanager/macro/screenshotconverter_p.h>
 
-#include <keymapmanager/macro/macropatterns_p.h>
+#include <keymapmanager/macro/macronumbers_p.h>
 
-#include <QStringList>
+#include <QVector>
 
 namespace ovelkeymapmanager {
 
@@ -27,54 +27,70 @@ bool toPixel(double value, int& pixel) {
     return true;
 }
 
+// QStringRef::toInt and toDouble, with a short way for plain digits.
+bool readInt(const QStringRef& text, int& value) {
+    bool ok = macro::readPlainInt(text, value);
+    if (!ok)
+        value = text.toInt(&ok);
+    return ok;
+}
+
+bool readDouble(const QStringRef& text, double& value) {
+    bool ok = macro::readPlainDecimal(text, value);
+    if (!ok)
+        value = text.toDouble(&ok);
+    return ok;
+}
+
 } // namespace
 
 // Positions are separated by exactly one blank; at least two are needed.
 QString MarcoScreenShotConVerter::toRunningText() const {
-    const QStringList parts = editingText.split(QLatin1Char(' '));
+    const QVector<QStringRef> parts = editingText.splitRef(QLatin1Char(' '));
     if (parts.size() < 3 || parts.first() != QLatin1String("screenshot"))
         return invalidInputFormat();
     const macro::ScreenSize size(screenRectangle);
     QString result = QStringLiteral("screenshot_rel:");
     for (int i = 1; i < parts.size(); ++i) {
-        const QStringList pair = parts.at(i).split(QLatin1Char(','));
+        const QVector<QStringRef> pair = parts.at(i).split(QLatin1Char(','));
         if (pair.size() != 2)
             return invalidCoordinateFormat();
-        bool xOk = false;
-        bool yOk = false;
-        const int x = pair.at(0).toInt(&xOk);
-        const int y = pair.at(1).toInt(&yOk);
+        int x = 0;
+        int y = 0;
+        const bool xOk = readInt(pair.at(0), x);
+        const bool yOk = readInt(pair.at(1), y);
         if (!xOk || !yOk)
             return invalidCoordinateValues();
         if (!size.isValid())
             return macro::invalidScreenRectangle();
         if (i > 1)
             result += QLatin1Char(';');
-        result += QLatin1Char('(') + QString::number(x / size.width, 'f', fractionPrecision) +
-                  QLatin1Char(',') + QString::number(y / size.height, 'f', fractionPrecision) +
-                  QLatin1Char(')');
+        result += QLatin1Char('(');
+        macro::appendFixed(result, x / size.width, fractionPrecision);
+        result += QLatin1Char(',');
+        macro::appendFixed(result, y / size.height, fractionPrecision);
+        result += QLatin1Char(')');
     }
     return result;
 }
 
 // One position is enough in this direction.
 QString MarcoScreenShotConVerter::toEditingText() const {
-    const QStringList parts = runningText.split(QLatin1Char(':'));
+    const QVector<QStringRef> parts = runningText.splitRef(QLatin1Char(':'));
     if (parts.size() != 2 || parts.first() != QLatin1String("screenshot_rel"))
         return invalidInputFormat();
-    QString body = parts.at(1);
-    body.remove(0, 1);
-    body.chop(1);
+    // The outer parentheses go; a body shorter than two characters leaves nothing.
+    const QStringRef body = parts.at(1).mid(1, parts.at(1).size() - 2);
     const macro::ScreenSize size(screenRectangle);
     QString result = QStringLiteral("screenshot");
-    for (const QString& piece : body.split(QStringLiteral(");("))) {
-        const QStringList pair = piece.split(QLatin1Char(','));
+    for (const QStringRef& piece : body.split(QStringLiteral(");("))) {
+        const QVector<QStringRef> pair = piece.split(QLatin1Char(','));
         if (pair.size() != 2)
             return invalidCoordinateFormat();
-        bool xOk = false;
-        bool yOk = false;
-        const double x = pair.at(0).toDouble(&xOk);
-        const double y = pair.at(1).toDouble(&yOk);
+        double x = 0;
+        double y = 0;
+        const bool xOk = readDouble(pair.at(0), x);
+        const bool yOk = readDouble(pair.at(1), y);
         int xPixel = 0;
         int yPixel = 0;
         if (!xOk || !yOk || !toPixel(x * size.width, xPixel) || !toPixel(y * size.height, yPixel))
