@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace items1;
 using testsupport::parseObject;
 using testsupport::written;
@@ -33,52 +31,32 @@ TEST(EyeGravity, Defaults) {
     EXPECT_NE(dynamic_cast<DiamondConfigItem*>(gravity.get()), nullptr);
 }
 
-// The keys are read top, bottom, left, right, then the sensitivity; all are required.
-TEST(EyeGravity, MissingMembersStopReadingInOrder) {
-    for (const char* type : {TypeName::Eye, TypeName::Gravity}) {
-        const ItemPtr source = changedItem(type);
-        ItemPtr item = create(type);
-        EXPECT_EQ(readError(*item, without(written(*source), "left_key")), kNullPointer) << type;
-        auto* diamond = dynamic_cast<DiamondConfigItem*>(item.get());
-        EXPECT_EQ(diamond->topKey.text, QStringLiteral("dpad_up")) << type;
-        EXPECT_EQ(diamond->bottomKey.text, QStringLiteral("K")) << type;
-        EXPECT_EQ(diamond->leftKey.text, QStringLiteral("Direction_left")) << type;
-        EXPECT_EQ(diamond->rightKey.text, QStringLiteral("Direction_right")) << type;
-
-        ItemPtr other = create(type);
-        EXPECT_EQ(readError(*other, without(written(*source), "sensitivity")), kEmptyValue) << type;
-        EXPECT_EQ(dynamic_cast<DiamondConfigItem*>(other.get())->rightKey.text, QStringLiteral("L"));
-        EXPECT_EQ(readError(*other, without(written(*source), "top_key/virtual_key")), kEmptyValue);
-    }
+ConfigKey key(const char* device, const char* text, int virtualKey, int scanCode) {
+    return makeConfigKey(QLatin1String(device), QLatin1String(text), virtualKey, scanCode);
 }
 
 TEST(DirectionKeys, UnsetAndMatch) {
     for (const char* type :
          {TypeName::Eye, TypeName::Gravity, TypeName::Swipehold, TypeName::VirtualRightStick}) {
         ItemPtr item = create(type);
-        auto* diamond = dynamic_cast<DiamondConfigItem*>(item.get());
-        item->key = makeConfigKey(QStringLiteral("keyboard"), QStringLiteral("Q"), 81, 16);
-        for (ConfigKey* key : {&diamond->topKey, &diamond->rightKey, &diamond->bottomKey, &diamond->leftKey})
-            key->device.clear();
+        auto& diamond = dynamic_cast<DiamondConfigItem&>(*item);
+        item->key = key("keyboard", "Q", 81, 16);
+        diamond.topKey = diamond.rightKey = diamond.bottomKey = diamond.leftKey = ConfigKey();
         EXPECT_TRUE(item->isKeyUnset()) << type; // the own key plays no part
         EXPECT_FALSE(item->isKeyMatch(item->key)) << type;
 
-        diamond->topKey = makeConfigKey(QStringLiteral("keyboard"), QStringLiteral("Up"), 38, kUnsetKeyCode);
+        diamond.topKey = key("keyboard", "Up", 38, kUnsetKeyCode);
         EXPECT_TRUE(item->isKeyUnset()) << type;
-        EXPECT_EQ(textAt(written(*item), "top_key/virtual_key"), "38"); // still written unchanged
-
-        diamond->rightKey = makeConfigKey(QStringLiteral("keyboard"), QStringLiteral("D"), 68, 32);
+        EXPECT_EQ(at(written(*item), "top_key/virtual_key").toString(), "38"); // still written unchanged
+        diamond.rightKey = key("keyboard", "D", 68, 32);
         EXPECT_FALSE(item->isKeyUnset()) << type;
-        EXPECT_TRUE(item->isKeyMatch(makeConfigKey(QStringLiteral("keyboard"), QStringLiteral("?"), 0, 32)));
-        EXPECT_FALSE(item->isKeyMatch(makeConfigKey(QStringLiteral("mouse"), QStringLiteral("D"), 68, 32)));
 
-        diamond->leftKey = makeConfigKey(QStringLiteral("joystick"), QStringLiteral("dpad_left"), 1, 2);
-        EXPECT_TRUE(
-            item->isKeyMatch(makeConfigKey(QStringLiteral("joystick"), QStringLiteral("dpad_left"), 9, 9)));
-        EXPECT_FALSE(
-            item->isKeyMatch(makeConfigKey(QStringLiteral("joystick"), QStringLiteral("dpad_up"), 1, 2)));
-        EXPECT_FALSE(
-            item->isKeyMatch(makeConfigKey(QStringLiteral("keyboard"), QStringLiteral("dpad_left"), 1, 2)));
+        diamond.leftKey = key("joystick", "dpad_left", 1, 2);
+        EXPECT_TRUE(item->isKeyMatch(key("keyboard", "?", 0, 32))) << type;
+        EXPECT_FALSE(item->isKeyMatch(key("mouse", "D", 68, 32))) << type;
+        EXPECT_TRUE(item->isKeyMatch(key("joystick", "dpad_left", 9, 9))) << type;
+        EXPECT_FALSE(item->isKeyMatch(key("joystick", "dpad_up", 1, 2))) << type;
+        EXPECT_FALSE(item->isKeyMatch(key("keyboard", "dpad_left", 1, 2))) << type;
     }
 }
 
@@ -90,15 +68,9 @@ TEST(Swipehold, DefaultValues) {
         "right_key": {"device": "keyboard", "text": "D", "virtual_key": 68, "scan_code": 32},
         "bottom_key": {"device": "keyboard", "text": "S", "virtual_key": 83, "scan_code": 31},
         "left_key": {"device": "keyboard", "text": "A", "virtual_key": 65, "scan_code": 30},
-        "rel_radius": 0, "hold_center_interval_after_release": 0, "in_line_policy": "Use_Both",
-        "first_point_policy": {"handle_type": "Move", "move_type": "Constant", "interval": 32, "steps": 6,
-            "period": 16, "speed": 100, "wait_for_second": 8, "idle_before_first_press": 0,
-            "no_press_first_center_point": false},
-        "subsequent_point_policy": {"handle_type": "Click", "steps": 6, "period": 16},
-        "target_point_input_compensatory_policy": {"enable": false, "distance": 0.01, "count": 3, "steps": 3,
-            "period": 8, "x_policy": "Default", "y_policy": "Default", "x_policy_slope_period": 1,
-            "y_policy_slope_period": 1, "x_policy_intercept_phaseshift": 0, "y_policy_intercept_phaseshift": 0}
+        "rel_radius": 0
     })"));
+    EXPECT_TRUE(hasMembers(object, kSwipeholdSettingDefaults));
     EXPECT_EQ(object->getObject("first_point_policy")->size(), 9u);
     EXPECT_EQ(object->getObject("subsequent_point_policy")->size(), 3u);
     EXPECT_EQ(object->getObject("target_point_input_compensatory_policy")->size(), 11u);
@@ -118,82 +90,6 @@ TEST(VirtualSticks, SwipeholdMembersUnderTheirOwnTypeAndKeys) {
 
     EXPECT_EQ(VirtualStickConfigItem().typeName, QStringLiteral("Swipehold"));
     EXPECT_EQ(create("VirtualStick"), nullptr);
-}
-
-TEST(Swipehold, EverySwipeholdMemberIsOptional) {
-    const ItemPtr source = changedItem(TypeName::Swipehold);
-    ObjectPtr commonOnly = written(*source);
-    for (const char* member : {"first_point_policy", "subsequent_point_policy", "top_key", "right_key",
-                               "bottom_key", "left_key", "rel_radius", "hold_center_interval_after_release",
-                               "in_line_policy", "target_point_input_compensatory_policy"})
-        commonOnly->remove(member);
-    SwipeholdConfigItem item;
-    ASSERT_EQ(readError(item, commonOnly), "");
-    EXPECT_EQ(ownMembers(item), ownMembers(SwipeholdConfigItem()));
-    EXPECT_EQ(item.key.text, QStringLiteral("Ctrl"));
-}
-
-TEST(Swipehold, OptionalMembersInsidePoliciesKeepTheirValues) {
-    const ItemPtr source = changedItem(TypeName::Swipehold);
-    ObjectPtr object = written(*source);
-    for (const char* member :
-         {"wait_for_second", "move_type", "idle_before_first_press", "no_press_first_center_point"})
-        without(object, std::string("first_point_policy/") + member);
-    for (const char* member : {"x_policy", "x_policy_slope_period", "x_policy_intercept_phaseshift",
-                               "y_policy", "y_policy_slope_period", "y_policy_intercept_phaseshift"})
-        without(object, std::string("target_point_input_compensatory_policy/") + member);
-    SwipeholdConfigItem item;
-    ASSERT_EQ(readError(item, object), "");
-    const FirstPointPolicy first;
-    const TargetPointCompensatoryPolicy target;
-    EXPECT_EQ(item.firstPointPolicy.speed, 4);
-    EXPECT_EQ(item.firstPointPolicy.waitForSecond, first.waitForSecond);
-    EXPECT_EQ(item.firstPointPolicy.moveType, first.moveType);
-    EXPECT_EQ(item.firstPointPolicy.idleBeforeFirstPress, first.idleBeforeFirstPress);
-    EXPECT_EQ(item.firstPointPolicy.noPressOnFirstCentrePoint, first.noPressOnFirstCentrePoint);
-    EXPECT_EQ(item.targetPointPolicy.count, 11);
-    EXPECT_EQ(item.targetPointPolicy.xPolicy, target.xPolicy);
-    EXPECT_EQ(item.targetPointPolicy.yInterceptOrPhaseShift, target.yInterceptOrPhaseShift);
-}
-
-// Each case removes a required member; the members read before it keep their new values.
-TEST(Swipehold, RequiredMembersInsidePresentObjects) {
-    const struct {
-        const char* removed;
-        std::string error;
-        std::function<bool(const SwipeholdConfigItem&)> readBefore;
-    } cases[] = {
-        {"first_point_policy/speed", kEmptyValue,
-         [](const SwipeholdConfigItem& s) { return s.firstPointPolicy.steps == 2 && s.key.text == "Ctrl"; }},
-        {"subsequent_point_policy/steps", kEmptyValue,
-         [](const SwipeholdConfigItem& s) { return s.firstPointPolicy.noPressOnFirstCentrePoint; }},
-        {"top_key/scan_code", kEmptyValue,
-         [](const SwipeholdConfigItem& s) { return s.subsequentPointPolicy.steps == 7; }},
-        {"right_key/device", kEmptyValue,
-         [](const SwipeholdConfigItem& s) { return s.leftKey.text == "J" && s.relRadius == 0.0; }},
-        {"target_point_input_compensatory_policy/count", kEmptyValue,
-         [](const SwipeholdConfigItem& s) { return s.inLinePolicy == "Just_Use_Last"; }},
-    };
-    for (const auto& c : cases) {
-        const ItemPtr source = changedItem(TypeName::Swipehold);
-        SwipeholdConfigItem item;
-        EXPECT_EQ(readError(item, without(written(*source), c.removed)), c.error) << c.removed;
-        EXPECT_TRUE(c.readBefore(item)) << c.removed;
-    }
-    SwipeholdConfigItem item;
-    ObjectPtr notObject = written(item);
-    notObject->set("subsequent_point_policy", std::string("Click"));
-    EXPECT_EQ(readError(item, notObject), kNullPointer);
-}
-
-TEST(Swipehold, UnknownPolicyTextsAreKept) {
-    SwipeholdConfigItem item;
-    item.inLinePolicy = QStringLiteral("sideways \u2192");
-    item.firstPointPolicy.handleType = QStringLiteral("");
-    SwipeholdConfigItem read;
-    read.fromJson(written(item));
-    EXPECT_EQ(read.inLinePolicy, item.inLinePolicy);
-    EXPECT_EQ(read.firstPointPolicy.handleType, QString());
 }
 
 } // namespace

@@ -23,20 +23,18 @@ using testsupport::ItemPtr;
 using ObjectPtr = Poco::JSON::Object::Ptr;
 
 // The factory types of this area.
-inline const char* const kTypes[] = {
-    TypeName::Click,
-    TypeName::Tip,
-    TypeName::BunchClick,
-    TypeName::Macro,
-    TypeName::OperationRecorder,
-    TypeName::Eye,
-    TypeName::Gravity,
-    TypeName::Swipehold,
-    TypeName::VirtualLeftStick,
-    TypeName::VirtualRightStick,
-    TypeName::Spell,
-    TypeName::SpellCancel,
-};
+inline const char* const kTypes[] = {TypeName::Click,
+                                     TypeName::Tip,
+                                     TypeName::BunchClick,
+                                     TypeName::Macro,
+                                     TypeName::OperationRecorder,
+                                     TypeName::Eye,
+                                     TypeName::Gravity,
+                                     TypeName::Swipehold,
+                                     TypeName::VirtualLeftStick,
+                                     TypeName::VirtualRightStick,
+                                     TypeName::Spell,
+                                     TypeName::SpellCancel};
 
 inline std::string text(const ConfigItem& item) {
     return testsupport::stringify(item.toJson());
@@ -71,10 +69,6 @@ inline ObjectPtr parentOf(ObjectPtr object, const std::string& path, std::string
 inline Poco::Dynamic::Var at(const ObjectPtr& object, const std::string& path) {
     std::string last;
     return parentOf(object, path, &last)->get(last);
-}
-
-inline std::string textAt(const ObjectPtr& object, const std::string& path) {
-    return at(object, path).convert<std::string>();
 }
 
 // Whether every leaf of the expected object (JSON text) has its value in the actual object, at the
@@ -124,22 +118,20 @@ inline std::string readError(ConfigItem& item, const ObjectPtr& object) {
     return std::string();
 }
 
+// The swipe-hold settings of a new swipe-hold item, and of a new spell's "swipehold_info".
+inline const char kSwipeholdSettingDefaults[] = R"({
+    "first_point_policy": {"handle_type": "Move", "move_type": "Constant", "interval": 32, "steps": 6,
+        "period": 16, "speed": 100, "wait_for_second": 8, "idle_before_first_press": 0,
+        "no_press_first_center_point": false},
+    "subsequent_point_policy": {"handle_type": "Click", "steps": 6, "period": 16},
+    "hold_center_interval_after_release": 0, "in_line_policy": "Use_Both",
+    "target_point_input_compensatory_policy": {"enable": false, "distance": 0.01, "count": 3, "steps": 3,
+        "period": 8, "x_policy": "Default", "y_policy": "Default", "x_policy_slope_period": 1,
+        "y_policy_slope_period": 1, "x_policy_intercept_phaseshift": 0, "y_policy_intercept_phaseshift": 0}
+})";
+
 inline const std::string kEmptyValue = "Invalid access: Can not convert empty value.";
 inline const std::string kNullPointer = "Null pointer";
-
-// Write, read into a fresh item of the same type, write again.
-inline std::string rewritten(const ConfigItem& item) {
-    const ItemPtr fresh(createConfigItemByType(item.typeName));
-    fresh->fromJson(testsupport::written(item));
-    return text(*fresh);
-}
-
-inline void changePolicies(FirstPointPolicy& first, SubsequentPointPolicy& next,
-                           TargetPointCompensatoryPolicy& target) {
-    first = {QStringLiteral("Transparent"), QStringLiteral("Big_Variable"), 1, 2, 3, 4, 5, 6, true};
-    next = {QStringLiteral("Move"), 7, 9};
-    target = {QStringLiteral("Cos"), 1.25, 0.5, QStringLiteral("X2"), 2.5, -0.75, true, 0.125, 11, 12, 13};
-}
 
 // A new item of the type with every field, common and own, away from its default.
 inline ItemPtr changedItem(const char* typeName) {
@@ -154,6 +146,12 @@ inline ItemPtr changedItem(const char* typeName) {
     item->workPositionX = 0.125;
     item->workPositionY = 0.875;
     item->editorIconScale = 2.0;
+    const FirstPointPolicy first{
+        QStringLiteral("Transparent"), QStringLiteral("Big_Variable"), 1, 2, 3, 4, 5, 6, true};
+    const SubsequentPointPolicy next{QStringLiteral("Move"), 7, 9};
+    const TargetPointCompensatoryPolicy target{
+        QStringLiteral("Cos"), 1.25, 0.5, QStringLiteral("X2"), 2.5, -0.75, true, 0.125, 11, 12, 13};
+    const QString inLine = QStringLiteral("sideways \u2192"); // no value of the vocabulary
     if (auto* composable = dynamic_cast<ComposableConfigItem*>(item.get()))
         composable->secondKey = makeConfigKey(QStringLiteral("mouse"), QStringLiteral("left_mouse"), 1, 1);
     if (auto* bunch = dynamic_cast<BunchClickConfigItem*>(item.get())) {
@@ -176,32 +174,17 @@ inline ItemPtr changedItem(const char* typeName) {
     if (auto* gravity = dynamic_cast<GravityConfigItem*>(item.get()))
         gravity->sensitivity = 66;
     if (auto* swipehold = dynamic_cast<SwipeholdConfigItem*>(item.get())) {
-        changePolicies(swipehold->firstPointPolicy, swipehold->subsequentPointPolicy,
-                       swipehold->targetPointPolicy);
+        swipehold->firstPointPolicy = first;
+        swipehold->subsequentPointPolicy = next;
         swipehold->relRadius = 0.2;
         swipehold->holdCenterIntervalAfterRelease = 40;
-        swipehold->inLinePolicy = QStringLiteral("Just_Use_Last");
+        swipehold->inLinePolicy = inLine;
+        swipehold->targetPointPolicy = target;
     }
     if (auto* spell = dynamic_cast<SpellConfigItem*>(item.get())) {
         spell->aimInfo = {0.3, 0.4, 0.35, 120.5};
-        SpellSwipeholdInfo& info = spell->swipeholdInfo;
-        info.swipeholdPositionX = 0.2;
-        info.swipeholdPositionY = 0.6;
-        info.interval = 10;
-        info.steps = 11;
-        info.period = 12;
-        info.speed = 13;
-        info.invalidZoneEnable = true;
-        info.outerInvalidZoneRadius = 0.04;
-        info.innerInvalidZoneRadius = 0.02;
-        info.startAdditionalPointEnable = false;
-        info.startAdditionalPointSteps = 14;
-        info.startAdditionalPointPeriod = 15;
-        info.startAdditionalPointDistance = 0.03;
-        changePolicies(info.firstPointPolicy, info.subsequentPointPolicy, info.targetPointPolicy);
-        info.swipeholdRadius = 0.15;
-        info.holdCenterIntervalAfterRelease = 16;
-        info.inLinePolicy = QStringLiteral("Just_Use_Last");
+        spell->swipeholdInfo = {0.2, 0.6, 10,   11,    12,   13,   true, 0.04,   0.02,  false,
+                                14,  15,  0.03, first, next, 0.15, 16,   inLine, target};
         spell->spellOption = {false,
                               true,
                               false,

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Shows keymapctl on examples/: check, the item types, a macro converted to running text and
+# back, and a picture of the example keymap. Usage: demo-keymapctl.sh BUILD_DIR
+set -euo pipefail
+build_dir=${1:-build}
+tool="$build_dir/tools/keymapctl/keymapctl"
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+
+step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; "$@"; }
+
+step "$tool" check examples/keymap-landscape-1280x720.json
+step "$tool" check --joystick examples/joystick-virtual-gamepad.json
+step "$tool" types
+
+macro=$(mktemp)
+trap 'rm -f "$macro"' EXIT
+printf 'click 640,360\nkey_press ctrl\nsleep 100\nkey_release ctrl\nloop 3\nswitch 100,200 mouse\nloop_end\n' >"$macro"
+echo
+echo "A macro in editing text:"
+cat "$macro"
+step "$tool" macro to-running --rect 1280x720 "$macro"
+echo
+echo "... and back to editing text:"
+"$tool" macro to-running --rect 1280x720 "$macro" | "$tool" macro to-editing --rect 1280x720 -
+
+mkdir -p "$build_dir/demo"
+step "$tool" render examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
+echo
+echo "The picture of the example keymap is at $(cd "$build_dir/demo" && pwd)/keymap.png"

@@ -1,0 +1,81 @@
+# keymapctl check: good files, each kind of broken file, unreadable input, JSON output, usage.
+source "$(dirname "$0")/lib.sh"
+
+run check "$DATA/good.json"
+expect_rc 0
+expect_out "good.json: OK: 12 items (BunchClick 1, Click 2, Curve 1, Eye 1, Fire 1, Macro 1, Spell 1, Staring 1, Swipehold 1, Wheel 1, Zoom 1); not an intelligent config"
+
+run check "$DATA/with-images.json"
+expect_rc 0
+expect_out "intelligent config (2 feature image groups)"
+
+for example in "$SOURCE_DIR"/examples/*.json; do
+    run check $(grep -q '"is_joystick": true' "$example" && echo --joystick) "$example"
+    expect_rc 0
+    expect_out ": OK: "
+done
+
+# One file per way of failing: where reading stopped, and why.
+while IFS='|' read -r file expected; do
+    run check "$DATA/$file"
+    expect_rc 1
+    expect_out "$expected"
+done <<'CASES'
+broken-syntax.json|broken-syntax.json:4:29: error: 
+broken-syntax.json|[load-json]
+broken-root.json|error: Poco::BadCastException
+broken-missing-member.json|error: keymaps[1] (Click), member "icon": Poco::NullPointerException
+broken-missing-member.json|[load-keymaps]
+broken-missing-value.json|error: keymaps[2] (BunchClick), member "bunch_click_one_off_number": Poco::InvalidAccessException: Can not convert empty value. [load-keymaps]
+broken-wrong-kind.json|keymaps[0] (Eye), member "sensitivity"
+broken-info.json|error: "info" block, member "visibility": Poco::InvalidAccessException: Can not convert empty value. [load-info]
+broken-param.json|"param" block, member "zoom_steps"
+broken-element.json|error: keymaps[1]: the element is not an object [load-keymaps]
+empty.json|error: the file is empty [empty-file]
+CASES
+
+# Reading stops at the first problem: the element after the broken one is never named.
+run check "$DATA/broken-missing-member.json"
+expect_no_out "keymaps[2]"
+
+run check "$DATA/does-not-exist.json"
+expect_rc 2
+expect_out "error: cannot read the file"
+run check "$DATA"
+expect_rc 2
+
+# The worst result decides the exit code.
+run check "$DATA/good.json" "$DATA/broken-info.json"
+expect_rc 1
+run check "$DATA/good.json" "$DATA/broken-info.json" "$DATA/nope.json"
+expect_rc 2
+
+run check --json "$DATA/good.json" "$DATA/broken-missing-member.json" "$DATA/broken-syntax.json"
+expect_rc 1
+expect_json 'd["command"] == "check" and len(d["findings"]) == 2'
+expect_json 'd["files"][0]["itemsPerType"]["Click"] == 2 and d["files"][0]["intelligent"] is False'
+expect_json '[f["code"] for f in d["findings"]] == ["load-keymaps", "load-json"]'
+expect_json 'd["findings"][0]["location"] == {"block": "keymaps", "item": 1, "type": "Click", "member": "icon"}'
+expect_json 'd["findings"][1]["location"]["line"] == 4 and d["findings"][1]["severity"] == "error"'
+
+# Progress goes to stderr once there are many files; stdout keeps one line per file.
+files=()
+for i in $(seq 1 12); do files+=("$DATA/good.json"); done
+run check "${files[@]}"
+expect_rc 0
+expect_err "[12/12]"
+[ "$(printf '%s\n' "$OUT" | wc -l)" -eq 12 ]
+check "one stdout line per file" $?
+
+run check
+expect_rc 2
+expect_err "missing argument"
+run check --bogus "$DATA/good.json"
+expect_rc 2
+run check --help
+expect_rc 0
+expect_out "Usage: keymapctl check"
+run frobnicate
+expect_rc 2
+
+finish

@@ -1,0 +1,85 @@
+// keymapctl check: loads each file as the host would and tells whether it loads cleanly, with
+// its items per type, or where and why reading stopped.
+#include "cli.h"
+#include "commands.h"
+#include "document.h"
+
+#include <QJsonObject>
+#include <QMap>
+
+namespace keymapctl {
+
+namespace {
+
+QMap<QString, int> itemsPerType(const ovelkeymapmanager::KeymapConfig& config) {
+    QMap<QString, int> counts;
+    for (const ovelkeymapmanager::ConfigItem* item : config.items)
+        ++counts[item->typeName];
+    return counts;
+}
+
+QString summaryLine(const LoadedDocument& document, const QMap<QString, int>& counts) {
+    QStringList perType;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        perType << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    const int groups = document.config->info->featureImages.size();
+    QString line = QStringLiteral("%1: OK: %2 items").arg(document.path).arg(document.config->items.size());
+    if (!perType.isEmpty())
+        line += QStringLiteral(" (%1)").arg(perType.join(QStringLiteral(", ")));
+    if (!document.unknownElements.isEmpty())
+        line += QStringLiteral(", %1 elements of unknown type skipped").arg(document.unknownElements.size());
+    line += groups > 0 ? QStringLiteral("; intelligent config (%1 feature image groups)").arg(groups)
+                       : QStringLiteral("; not an intelligent config");
+    return line;
+}
+
+QJsonObject summaryObject(const LoadedDocument& document, const QMap<QString, int>& counts) {
+    QJsonObject perType;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        perType.insert(it.key(), it.value());
+    return QJsonObject{{QStringLiteral("file"), document.path},
+                       {QStringLiteral("items"), document.config->items.size()},
+                       {QStringLiteral("itemsPerType"), perType},
+                       {QStringLiteral("unknownTypeElements"), document.unknownElements.size()},
+                       {QStringLiteral("intelligent"), !document.config->info->featureImages.isEmpty()},
+                       {QStringLiteral("featureImageGroups"), document.config->info->featureImages.size()}};
+}
+
+} // namespace
+
+int runCheck(const QStringList& arguments) {
+    CommandLine cli(
+        QStringLiteral("check"),
+        QStringLiteral("Loads each keymap file as the host does and prints either OK with its items "
+                       "per type and whether it is an intelligent config, or where reading stopped "
+                       "and why.\nExit: 0 all load cleanly, 1 a file is empty or broken, 2 a file "
+                       "cannot be read or bad usage."),
+        QStringLiteral("[--joystick] [--json] FILE..."));
+    cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
+    cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));
+    if (const auto code = cli.parse(arguments, 1))
+        return *code;
+
+    FindingReport report(QStringLiteral("check"), cli.isSet(QStringLiteral("json")));
+    const QStringList files = cli.positional();
+    Progress progress(files.size());
+    int exit = kOk;
+    for (const QString& path : files) {
+        progress.step(path);
+        const LoadedDocument document = loadDocument(path, cli.isSet(QStringLiteral("joystick")));
+        exit = worst(exit, document.exitCode());
+        if (!document.clean()) {
+            report.add(document.problem());
+            continue;
+        }
+        const QMap<QString, int> counts = itemsPerType(*document.config);
+        if (report.asJson())
+            report.addFile(summaryObject(document, counts));
+        else
+            out() << summaryLine(document, counts) << "\n";
+    }
+    report.finish();
+    return exit;
+}
+
+} // namespace keymapctl

@@ -1,0 +1,60 @@
+// keymapctl images: writes the feature images of a keymap as PNG files, one per image, named by
+// group and index ("group0-image1.png", both from 0, as in the file's "feature_images").
+#include "cli.h"
+#include "commands.h"
+#include "document.h"
+
+#include <QDir>
+
+namespace keymapctl {
+
+int runImages(const QStringList& arguments) {
+    CommandLine cli(
+        QStringLiteral("images"),
+        QStringLiteral("Writes every feature image of the keymap into DIR as groupG-imageI.png and "
+                       "prints its rectangle and resolution. Exit 1 when the file does not load "
+                       "cleanly or an image holds no valid PNG."),
+        QStringLiteral("FILE --out DIR [--joystick]"));
+    cli.addValue(QStringLiteral("out"),
+                 QStringLiteral("Directory to write the PNG files to (created if needed)."),
+                 QStringLiteral("DIR"));
+    cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as a joystick keymap."));
+    if (const auto code = cli.parse(arguments, 1, 1))
+        return *code;
+    if (!cli.isSet(QStringLiteral("out")))
+        return cli.usageError(QStringLiteral("--out DIR is required"));
+
+    const LoadedDocument document =
+        loadDocument(cli.positional().first(), cli.isSet(QStringLiteral("joystick")));
+    if (!document.clean())
+        return cli.fail(document.exitCode(), findingLine(document.problem()));
+    const QDir dir(cli.value(QStringLiteral("out")));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return cli.fail(kBadInput, QStringLiteral("cannot create %1").arg(dir.path()));
+
+    int exit = kOk;
+    const auto& groups = document.config->info->featureImages;
+    for (int group = 0; group < groups.size(); ++group) {
+        for (int index = 0; index < groups[group].size(); ++index) {
+            const ovelkeymapmanager::FeatureImageInfo& image = groups[group][index];
+            const QString name = QStringLiteral("group%1-image%2.png").arg(group).arg(index);
+            const QRectF& r = image.rect;
+            out() << name << ": rect " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height()
+                  << ", resolution " << image.resolution.width() << "x" << image.resolution.height();
+            if (image.image.isNull()) {
+                out() << ", no valid PNG: not written\n";
+                exit = kProblems;
+            } else if (!image.image.save(dir.filePath(name), "PNG")) {
+                out() << ", cannot be written\n";
+                exit = kProblems;
+            } else {
+                out() << ", " << image.image.width() << "x" << image.image.height() << " pixels\n";
+            }
+        }
+    }
+    if (groups.isEmpty())
+        err() << "keymapctl images: " << document.path << " has no feature images\n";
+    return exit;
+}
+
+} // namespace keymapctl

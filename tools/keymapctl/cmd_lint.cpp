@@ -1,0 +1,41 @@
+// keymapctl lint: what a keymap gets wrong although it loads (see lint_rules.cpp for the codes).
+#include "cli.h"
+#include "commands.h"
+#include "document.h"
+#include "lint_rules.h"
+
+namespace keymapctl {
+
+int runLint(const QStringList& arguments) {
+    CommandLine cli(
+        QStringLiteral("lint"),
+        QStringLiteral("Finds what a keymap gets wrong although it loads. Codes: duplicate-key, "
+                       "unset-key, position-out-of-range, unknown-type (warnings); macro-grammar, "
+                       "tap-info-dropped (errors). A file that does not load cleanly is reported "
+                       "as check does and not linted.\nExit: 1 on an error (or a warning with "
+                       "--strict), 2 when a file cannot be read."),
+        QStringLiteral("[--joystick] [--strict] [--json] FILE..."));
+    cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
+    cli.addFlag(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings too."));
+    cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));
+    if (const auto code = cli.parse(arguments, 1))
+        return *code;
+
+    FindingReport report(QStringLiteral("lint"), cli.isSet(QStringLiteral("json")));
+    const QStringList files = cli.positional();
+    Progress progress(files.size());
+    int exit = kOk;
+    for (const QString& path : files) {
+        progress.step(path);
+        const LoadedDocument document = loadDocument(path, cli.isSet(QStringLiteral("joystick")));
+        exit = worst(exit, document.exitCode());
+        if (document.clean())
+            lintDocument(document, report);
+        else
+            report.add(document.problem());
+    }
+    report.finish();
+    return worst(exit, report.exitCode(cli.isSet(QStringLiteral("strict"))));
+}
+
+} // namespace keymapctl

@@ -1,0 +1,48 @@
+// Loading a keymap file for a command: readable or not, loaded cleanly or where it stopped, and
+// which element of the file's "keymaps" each loaded item came from.
+#pragma once
+
+#include "findings.h"
+
+#include <keymapmanager/keymapmanager.h>
+
+#include <QJsonArray>
+#include <QVector>
+
+#include <memory>
+
+namespace keymapctl {
+
+enum class LoadStatus {
+    Unreadable, // missing, a directory, or no permission: the library would silently give defaults
+    Empty,      // no text at all: the library would silently give defaults
+    Broken,     // reading stopped at a problem (the report says where)
+    Clean
+};
+
+struct LoadedDocument {
+    QString path;
+    LoadStatus status = LoadStatus::Unreadable;
+    std::unique_ptr<ovelkeymapmanager::KeymapConfig> config; // null when unreadable
+    ovelkeymapmanager::KeymapLoadReport report;
+    // The file's "keymaps" elements as plain JSON (empty when they cannot be had).
+    QJsonArray elements;
+    // For each loaded item, the index of its "keymaps" element; elements of an unknown type are
+    // skipped by loading, so the two differ once one is present.
+    QVector<int> elementOfItem;
+    // Indexes of the elements that loading skipped for their unknown "type".
+    QVector<int> unknownElements;
+
+    bool clean() const { return status == LoadStatus::Clean; }
+    // kBadInput for an unreadable file, kProblems for an empty or broken one, kOk when clean.
+    int exitCode() const;
+    // Why the document is not clean, as a finding (codes "unreadable", "empty-file", "load-<block>").
+    Finding problem() const;
+};
+
+LoadedDocument loadDocument(const QString& path, bool joystick);
+
+// The "type" of a "keymaps" element, as text ("" when it has none).
+QString elementType(const QJsonArray& elements, int index);
+
+} // namespace keymapctl

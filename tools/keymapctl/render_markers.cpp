@@ -1,0 +1,298 @@
+#include "render_markers.h"
+
+#include <keymapmanager/keymapmanager.h>
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace keymapctl {
+
+using namespace ovelkeymapmanager;
+
+Canvas::Canvas(QPainter& painter, const QSizeF& size)
+    : m_painter(painter), m_size(size), m_unit(std::min(size.width(), size.height())) {}
+
+double Canvas::markerRadius(double scale) const {
+    return std::max(8.0, 0.035 * m_unit) * std::clamp(scale, 0.5, 3.0);
+}
+
+QFont Canvas::labelFont(bool small) const {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(int(std::max(small ? 8.0 : 10.0, m_unit * (small ? 0.016 : 0.022))));
+    font.setBold(!small);
+    return font;
+}
+
+QSizeF Canvas::labelSize(const QString& text, bool small) const {
+    const QFontMetricsF metrics(labelFont(small));
+    return QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+}
+
+void Canvas::label(const QPointF& centre, const QString& text, bool small) {
+    if (text.isEmpty())
+        return;
+    const QSizeF box = labelSize(text, small);
+    const QRectF rect(centre - QPointF(box.width() / 2, box.height() / 2), box);
+    m_painter.save();
+    m_painter.setFont(labelFont(small));
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(QColor(0, 0, 0, small ? 140 : 190));
+    m_painter.drawRoundedRect(rect, 3, 3);
+    m_painter.setPen(small ? QColor(200, 200, 200) : Qt::white);
+    m_painter.drawText(rect, Qt::AlignCenter, text);
+    m_painter.restore();
+}
+
+namespace {
+
+// --- drawing pieces -------------------------------------------------------------------------------
+
+void setPen(QPainter& painter, const QColor& colour, double width = 2.0, Qt::PenStyle style = Qt::SolidLine) {
+    painter.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void disc(QPainter& painter, const QPointF& centre, double radius, const QColor& colour) {
+    setPen(painter, colour);
+    QColor fill = colour;
+    fill.setAlpha(90);
+    painter.setBrush(fill);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+void ring(QPainter& painter, const QPointF& centre, double radius, const QColor& colour,
+          Qt::PenStyle style = Qt::SolidLine) {
+    setPen(painter, colour, 2.0, style);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+// A filled triangle whose tip is `length` away from `from` in the direction (dx, dy).
+void arrow(QPainter& painter, const QPointF& from, double dx, double dy, double length,
+           const QColor& colour) {
+    const QPointF tip = from + QPointF(dx, dy) * length;
+    const QPointF side(-dy * length * 0.45, dx * length * 0.45);
+    const QPointF base = from + QPointF(dx, dy) * (length * 0.35);
+    QPainterPath path;
+    path.moveTo(tip);
+    path.lineTo(base + side);
+    path.lineTo(base - side);
+    path.closeSubpath();
+    setPen(painter, colour, 1.5);
+    painter.setBrush(colour);
+    painter.drawPath(path);
+}
+
+QString keyText(const ConfigKey& key, const ConfigKey& second = ConfigKey()) {
+    if (!key.isComplete())
+        return QString();
+    return second.isComplete() ? key.text + QLatin1Char('+') + second.text : key.text;
+}
+
+QString itemKeyText(const ConfigItem& item) {
+    if (const auto* composable = dynamic_cast<const ComposableConfigItem*>(&item))
+        return composable->composedKeyText();
+    return keyText(item.key);
+}
+
+// Four direction keys around a centre, each label's inner edge `distance` away from it.
+void directionKeys(Canvas& canvas, const DiamondConfigItem& item, const QPointF& centre, double distance) {
+    const struct {
+        const ConfigKey& key;
+        double dx, dy;
+    } sides[] = {{item.topKey, 0, -1}, {item.rightKey, 1, 0}, {item.bottomKey, 0, 1}, {item.leftKey, -1, 0}};
+    for (const auto& side : sides) {
+        const QString text = keyText(side.key);
+        const QSizeF box = canvas.labelSize(text);
+        const double reach = distance + (side.dx != 0 ? box.width() : box.height()) / 2;
+        canvas.label(centre + QPointF(side.dx, side.dy) * reach, text);
+    }
+}
+
+// --- one function per kind of marker ---------------------------------------------------------------
+
+struct Marker {
+    Canvas& canvas;
+    const ConfigItem& item;
+    QPointF centre; // the work position
+    double radius;  // the marker's own size
+    QColor colour;
+    double extent = 0; // how far below the centre the marker reaches; its caption goes below that
+
+    QPainter& painter() { return canvas.painter(); }
+    void keyLabel() { canvas.label(centre, itemKeyText(item)); }
+};
+
+void stick(Marker& m, const SwipeholdConfigItem& item) {
+    const double reach = std::max(m.canvas.length(item.relRadius), m.radius * 1.6);
+    ring(m.painter(), m.centre, reach, m.colour);
+    disc(m.painter(), m.centre, m.radius * 0.45, m.colour);
+    directionKeys(m.canvas, item, m.centre, reach + 2);
+    m.extent = reach + m.radius * 1.2;
+}
+
+void directionPad(Marker& m, const DiamondConfigItem& item) {
+    const double r = m.radius;
+    QPainterPath diamond;
+    diamond.moveTo(m.centre + QPointF(0, -r));
+    diamond.lineTo(m.centre + QPointF(r, 0));
+    diamond.lineTo(m.centre + QPointF(0, r));
+    diamond.lineTo(m.centre + QPointF(-r, 0));
+    diamond.closeSubpath();
+    setPen(m.painter(), m.colour);
+    m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
+    m.painter().drawPath(diamond);
+    directionKeys(m.canvas, item, m.centre, r * 1.2);
+    m.extent = r * 2.4;
+}
+
+void spell(Marker& m) {
+    // The aim circle as the item writes it: "spell_info" with its centre and radius.
+    const Poco::JSON::Object json = m.item.toJson();
+    const Poco::JSON::Object::Ptr aim = json.getObject("spell_info");
+    if (aim && aim->getObject("rel_position")) {
+        const Poco::JSON::Object::Ptr position = aim->getObject("rel_position");
+        const QPointF aimCentre =
+            m.canvas.at(position->getValue<double>("rel_x"), position->getValue<double>("rel_y"));
+        ring(m.painter(), aimCentre, m.canvas.length(aim->getValue<double>("rel_radius")), m.colour,
+             Qt::DashLine);
+        setPen(m.painter(), m.colour, 1.0, Qt::DotLine);
+        m.painter().drawLine(m.centre, aimCentre);
+    }
+    disc(m.painter(), m.centre, m.radius, m.colour);
+    m.keyLabel();
+}
+
+void pair(Marker& m, const PairConfigItem& item, const QString& orientation) {
+    // Positive up (or right), negative down (or left); a zoom's arrows point apart.
+    const bool vertical = orientation != QLatin1String("horizontal");
+    const double dx = vertical ? 0.0 : 1.0;
+    const double dy = vertical ? -1.0 : 0.0;
+    const double gap = m.radius * 0.5;
+    disc(m.painter(), m.centre, m.radius * 0.25, m.colour);
+    arrow(m.painter(), m.centre + QPointF(dx, dy) * gap, dx, dy, m.radius * 1.2, m.colour);
+    arrow(m.painter(), m.centre - QPointF(dx, dy) * gap, -dx, -dy, m.radius * 1.2, m.colour);
+    const QPointF labelOffset = QPointF(dx, dy) * (m.radius * 2.4);
+    m.canvas.label(m.centre + labelOffset, keyText(item.positive.key, item.positive.secondKey));
+    m.canvas.label(m.centre - labelOffset, keyText(item.negative.key, item.negative.secondKey));
+    m.extent = vertical ? m.radius * 3.0 : m.radius * 1.7;
+}
+
+void fire(Marker& m) {
+    ring(m.painter(), m.centre, m.radius, m.colour);
+    setPen(m.painter(), m.colour);
+    const double r = m.radius * 1.4;
+    m.painter().drawLine(m.centre - QPointF(r, 0), m.centre + QPointF(r, 0));
+    m.painter().drawLine(m.centre - QPointF(0, r), m.centre + QPointF(0, r));
+    m.keyLabel();
+}
+
+void eye(Marker& m, const StaringArea* area) {
+    if (area) {
+        // The staring range: an area of that size around the work position.
+        const QPointF extent = m.canvas.at(area->staringRange.width(), area->staringRange.height());
+        setPen(m.painter(), m.colour, 1.0, Qt::DashLine);
+        m.painter().setBrush(Qt::NoBrush);
+        m.painter().drawRect(QRectF(m.centre - extent / 2, QSizeF(extent.x(), extent.y())));
+    }
+    setPen(m.painter(), m.colour);
+    m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
+    m.painter().drawEllipse(m.centre, m.radius * 1.3, m.radius * 0.7);
+    m.painter().setBrush(m.colour);
+    m.painter().drawEllipse(m.centre, m.radius * 0.3, m.radius * 0.3);
+    m.canvas.label(m.centre + QPointF(0, m.radius * 1.3), itemKeyText(m.item));
+    m.extent = m.radius * 1.9;
+}
+
+void curve(Marker& m, const CurveConfigItem& item) {
+    const QPointF start = m.canvas.at(item.startPosition.x(), item.startPosition.y());
+    const QPointF end = m.canvas.at(item.endPosition.x(), item.endPosition.y());
+    setPen(m.painter(), m.colour, 2.0, Qt::DashLine);
+    m.painter().drawLine(start, end);
+    const double length = std::hypot(end.x() - start.x(), end.y() - start.y());
+    if (length > 1.0)
+        arrow(m.painter(), end, (end.x() - start.x()) / length, (end.y() - start.y()) / length,
+              m.radius * 0.8, m.colour);
+    disc(m.painter(), m.centre, m.radius, m.colour);
+    m.keyLabel();
+}
+
+void macro(Marker& m) {
+    setPen(m.painter(), m.colour);
+    m.painter().setBrush(QColor(m.colour.red(), m.colour.green(), m.colour.blue(), 90));
+    m.painter().drawRoundedRect(
+        QRectF(m.centre - QPointF(m.radius, m.radius), QSizeF(2 * m.radius, 2 * m.radius)), m.radius * 0.3,
+        m.radius * 0.3);
+    m.keyLabel();
+}
+
+void walk(Marker& m, double reachFraction) {
+    ring(m.painter(), m.centre, std::max(m.canvas.length(reachFraction), m.radius * 1.6), m.colour,
+         Qt::DashLine);
+    disc(m.painter(), m.centre, m.radius * 0.6, m.colour);
+    m.keyLabel();
+}
+
+void click(Marker& m, bool bunch) {
+    disc(m.painter(), m.centre, m.radius, m.colour);
+    if (bunch)
+        ring(m.painter(), m.centre, m.radius * 1.35, m.colour);
+    m.keyLabel();
+}
+
+} // namespace
+
+void drawItem(Canvas& canvas, const ConfigItem& item) {
+    Marker m{canvas, item, canvas.at(item.workPositionX, item.workPositionY),
+             canvas.markerRadius(item.editorIconScale), QColor()};
+    QPainter& painter = canvas.painter();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (const auto* swipehold = dynamic_cast<const SwipeholdConfigItem*>(&item)) {
+        m.colour = QColor(80, 200, 120);
+        stick(m, *swipehold);
+    } else if (const auto* diamond = dynamic_cast<const DiamondConfigItem*>(&item)) {
+        m.colour = QColor(90, 170, 230);
+        directionPad(m, *diamond);
+    } else if (dynamic_cast<const SpellConfigItem*>(&item)) {
+        m.colour = QColor(190, 110, 240);
+        spell(m);
+    } else if (const auto* wheel = dynamic_cast<const WheelConfigItem*>(&item)) {
+        m.colour = QColor(240, 200, 70);
+        pair(m, *wheel, wheel->orientation);
+    } else if (const auto* zoom = dynamic_cast<const ZoomConfigItem*>(&item)) {
+        m.colour = QColor(240, 150, 60);
+        pair(m, *zoom, zoom->orientation);
+    } else if (dynamic_cast<const FireConfigItem*>(&item)) {
+        m.colour = QColor(235, 70, 70);
+        fire(m);
+    } else if (dynamic_cast<const StaringConfigItem*>(&item) ||
+               dynamic_cast<const ObserveConfigItem*>(&item) ||
+               dynamic_cast<const JoystickRightEyeConfigItem*>(&item)) {
+        m.colour = QColor(90, 170, 230);
+        eye(m, dynamic_cast<const StaringArea*>(&item));
+    } else if (const auto* path = dynamic_cast<const CurveConfigItem*>(&item)) {
+        m.colour = QColor(230, 120, 180);
+        curve(m, *path);
+    } else if (dynamic_cast<const MacroConfigItem*>(&item)) {
+        m.colour = QColor(240, 170, 90);
+        macro(m);
+    } else if (const auto* left = dynamic_cast<const JoystickLeftWalkConfigItem*>(&item)) {
+        m.colour = QColor(80, 200, 120);
+        walk(m, left->radius);
+    } else if (const auto* right = dynamic_cast<const MouseRightWalkConfigItem*>(&item)) {
+        m.colour = QColor(80, 200, 120);
+        walk(m, right->firstMoveRadius);
+    } else {
+        m.colour = QColor(235, 235, 235);
+        click(m, dynamic_cast<const BunchClickConfigItem*>(&item) ||
+                     dynamic_cast<const VirtualJoystickBunchButtonConfigItem*>(&item));
+    }
+    canvas.label(m.centre + QPointF(0, std::max(m.extent, m.radius * 1.4) + canvas.markerRadius(1.0) * 0.5),
+                 item.typeName, true);
+    painter.restore();
+}
+
+} // namespace keymapctl
