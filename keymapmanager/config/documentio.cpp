@@ -83,6 +83,7 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
 
 void readDocument(const QByteArray& text, const LoadOptions& options, Progress& progress,
                   std::vector<std::unique_ptr<ConfigItem>>& items, KeymapInfo& info, KeymapParam& param) {
+    json::resetLastMember();
     Poco::JSON::Parser parser;
     const Poco::Dynamic::Var parsed = parser.parse(std::string(text.constData(), std::size_t(text.size())));
     const json::ObjectPtr root = parsed.extract<json::ObjectPtr>();
@@ -93,6 +94,7 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
         for (std::size_t i = 0; i < elements->size(); ++i) {
             progress.itemIndex = int(i);
             progress.element = elements->getObject(unsigned(i));
+            json::resetLastMember();
             std::unique_ptr<ConfigItem> item(createConfigItemFromJson(progress.element));
             if (!item)
                 continue;
@@ -103,6 +105,7 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
         progress.element = nullptr;
     }
     progress.block = "info";
+    json::resetLastMember();
     const json::ObjectPtr infoObject = json::object(root, "info");
     if (options.decodeImages)
         info.fromJson(infoObject);
@@ -110,6 +113,7 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
         info.fromJsonWithoutImages(infoObject);
     if (root->has("param")) {
         progress.block = "param";
+        json::resetLastMember();
         param.fromJson(json::object(root, "param"));
     }
 }
@@ -142,8 +146,12 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
             readDocument(text, options, progress, items, *info, *param);
         } catch (const Poco::Exception& error) {
             *failed = true;
+            // The JSON library raises its null-pointer exception, without a message, for an object
+            // member that is missing or of another kind.
+            const bool nullPointer = dynamic_cast<const Poco::NullPointerException*>(&error) != nullptr;
             fillReport(options.report, progress, text, QString::fromLatin1(error.name()),
-                       QString::fromStdString(error.message()));
+                       error.message().empty() && nullPointer ? QStringLiteral("missing, or not an object")
+                                                              : QString::fromStdString(error.message()));
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception& error) {

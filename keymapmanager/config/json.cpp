@@ -15,6 +15,8 @@ inline Poco::Dynamic::Var member(Members parent, const char* name) {
 
 const char* lastMember() { return t_lastMember; }
 
+void resetLastMember() { t_lastMember = ""; }
+
 ObjectPtr object(Members parent, const char* name) {
     t_lastMember = name;
     ObjectPtr child = parent->getObject(name);

@@ -34,6 +34,8 @@ private:
 
 // The member most recently asked for on this thread; lets a loader say where reading stopped.
 const char* lastMember();
+// Forgets it, so that a failure before the next read names no member of an earlier object.
+void resetLastMember();
 
 // A member that must be an object: Poco::NullPointerException when missing or not an object.
 ObjectPtr object(Members parent, const char* name);

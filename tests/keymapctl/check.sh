@@ -23,12 +23,12 @@ while IFS='|' read -r file expected; do
 done <<'CASES'
 broken-syntax.json|broken-syntax.json:4:29: error: 
 broken-syntax.json|[load-json]
-broken-root.json|error: Poco::BadCastException
-broken-missing-member.json|error: keymaps[1] (Click), member "icon": Poco::NullPointerException
+broken-root.json|error: Bad cast exception
+broken-missing-member.json|error: keymaps[1] (Click), member "icon": Null pointer
 broken-missing-member.json|[load-keymaps]
-broken-missing-value.json|error: keymaps[2] (BunchClick), member "bunch_click_one_off_number": Poco::InvalidAccessException: Can not convert empty value. [load-keymaps]
+broken-missing-value.json|error: keymaps[2] (BunchClick), member "bunch_click_one_off_number": Invalid access: Can not convert empty value. [load-keymaps]
 broken-wrong-kind.json|keymaps[0] (Eye), member "sensitivity"
-broken-info.json|error: "info" block, member "visibility": Poco::InvalidAccessException: Can not convert empty value. [load-info]
+broken-info.json|error: "info" block, member "visibility": Invalid access: Can not convert empty value. [load-info]
 broken-param.json|"param" block, member "zoom_steps"
 broken-element.json|error: keymaps[1]: the element is not an object [load-keymaps]
 empty.json|error: the file is empty [empty-file]

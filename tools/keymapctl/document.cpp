@@ -42,12 +42,8 @@ void mapElements(LoadedDocument& document, QByteArray text) {
 }
 
 QString loadMessage(const KeymapLoadReport& report) {
-    QString message = report.message;
-    if (message.isEmpty() && report.exceptionName.contains(QLatin1String("NullPointer")))
-        message = QStringLiteral("missing, or not an object");
-    // The exception's class may come as the compiler's mangled name.
-    const QString name = demangled(report.exceptionName.toLatin1().constData());
-    return name.isEmpty() ? message : name + QStringLiteral(": ") + message;
+    const QString& name = report.exceptionName;
+    return name.isEmpty() ? report.message : name + QStringLiteral(": ") + report.message;
 }
 
 } // namespace

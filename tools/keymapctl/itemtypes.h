@@ -13,7 +13,7 @@ namespace keymapctl {
 // The 24 type names, in the order of the library's vocabulary.
 QStringList itemTypeNames();
 
-// A type name as the compiler mangles it, in source form ("Poco::NullPointerException"); the
+// A type name as the compiler mangles it, in source form ("ovelkeymapmanager::ClickConfigItem"); the
 // text unchanged when it is not a mangled name.
 QString demangled(const char* name);
 
