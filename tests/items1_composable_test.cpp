@@ -95,16 +95,21 @@ TEST(Chord, ComposedMatchComparesScanCodesOrJoystickTexts) {
     EXPECT_TRUE(item.isComposedKeyMatch(item.key, keyboard("A", 65, kUnsetKeyCode)));
 }
 
+// Lines of every kind (control characters, right-to-left text, emoji, injection strings...) come back
+// unchanged, and reading adds them after the lines the item already holds.
 TEST(Macro, LinesAreKeptByteForByteAndReadingAppends) {
-    const QStringList lines{QStringLiteral("not a command {"), QStringLiteral("\ttab \"quoted\" \\ \u00fc"),
-                            QString(), QStringLiteral("  ")};
+    const QByteArray naughty =
+        testsupport::readFile(testsupport::sharedPath("testdata/naughty-strings/blns.txt"));
+    const QStringList lines = QString::fromUtf8(naughty).split(QLatin1Char('\n'));
+    ASSERT_GT(lines.size(), 700);
     MacroConfigItem item;
-    item.pressActions = lines;
+    item.releaseActions = lines;
     MacroConfigItem read;
-    read.pressActions = QStringList{QStringLiteral("kept")};
+    read.releaseActions = QStringList{QStringLiteral("kept")};
     ASSERT_EQ(readError(read, written(item)), "");
-    EXPECT_EQ(read.pressActions, QStringList{QStringLiteral("kept")} + lines);
-    EXPECT_TRUE(read.releaseActions.isEmpty());
+    EXPECT_EQ(read.releaseActions, QStringList{QStringLiteral("kept")} + lines);
+    EXPECT_EQ(read.releaseActions.mid(1).join(QLatin1Char('\n')).toUtf8(), naughty);
+    EXPECT_TRUE(read.pressActions.isEmpty());
 }
 
 TEST(Macro, ElementsAreReadAsTextAndANullStopsTheRead) {

@@ -59,6 +59,8 @@ TEST(AllTypes, MissingRequiredMemberStopsTheRead) {
         {TypeName::Macro, "release_actions", true, kNullPointer, "press_actions", "release_actions"},
         {TypeName::OperationRecorder, "press_actions", true, kNullPointer, "key/text", "press_actions"},
         {TypeName::Eye, "left_key", false, kNullPointer, "bottom_key/text", "right_key/text"},
+        {TypeName::Eye, "sensitivity", false, kEmptyValue, "right_key/text", "sensitivity"},
+        {TypeName::Gravity, "left_key", false, kNullPointer, "bottom_key/text", "right_key/text"},
         {TypeName::Gravity, "sensitivity", false, kEmptyValue, "right_key/text", "sensitivity"},
         {TypeName::Swipehold, "top_key/scan_code", false, kEmptyValue, "subsequent_point_policy/steps",
          "rel_radius"},

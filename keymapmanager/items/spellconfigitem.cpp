@@ -2,7 +2,6 @@
 
 #include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/json_p.h>
-#include <keymapmanager/items/swipeholdconfigitem.h>
 
 #include <memory>
 #include <utility>
@@ -23,11 +22,9 @@ constexpr const char* kSwipeholdSettings[] = {
 // A new swipe-hold item from the factory; null if the factory makes something else.
 SwipeholdPtr newSwipeholdItem() {
     std::unique_ptr<ConfigItem> created(createConfigItemByType(QLatin1String(TypeName::Swipehold)));
-    auto* swipehold = dynamic_cast<SwipeholdConfigItem*>(created.get());
-    if (!swipehold)
+    if (!dynamic_cast<SwipeholdConfigItem*>(created.get()))
         return nullptr;
-    created.release();
-    return SwipeholdPtr(swipehold);
+    return SwipeholdPtr(static_cast<SwipeholdConfigItem*>(created.release()));
 }
 
 // A swipe-hold item carrying the spell's swipe-hold settings, centred at the swipe-hold position.

@@ -4,10 +4,9 @@
 
 #include <keymapmanager/items/composableconfigitem.h>
 #include <keymapmanager/items/spellrecords.h>
+#include <keymapmanager/items/swipeholdconfigitem.h>
 
 namespace ovelkeymapmanager {
-
-class SwipeholdConfigItem;
 
 class OVEL_KEYMAPMANAGER_EXPORT SpellConfigItem : public ComposableConfigItem {
 public:
