@@ -106,8 +106,7 @@ int main(int argc, char** argv) {
     const long long loadPeak = peakOf([&] {
         std::unique_ptr<ovelkeymapmanager::KeymapConfig>(ovelkeymapmanager::LoadKeymapConfigAndInfo(path));
     });
-    std::printf("peak heap: bare parse %.1f MiB, load %.1f MiB (10000 items)\n", parsePeak / 1048576.0,
-                loadPeak / 1048576.0);
+    std::printf("peak heap: bare parse %lld bytes, load %lld bytes (10000 items)\n", parsePeak, loadPeak);
     std::printf("ratio memory_load_peak %.2f 1.6\n", double(loadPeak) / double(parsePeak));
     return 0;
 }
