@@ -1,11 +1,19 @@
 #include <keymapmanager/config/json_p.h>
 
 #include <Poco/Exception.h>
+#include <QTextCodec>
 
 namespace ovelkeymapmanager::json {
 
 namespace {
 thread_local const char* t_lastMember = "";
+
+// QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
+QString textFromUtf8(const std::string& utf8) {
+    static QTextCodec* const codec = QTextCodec::codecForMib(106); // UTF-8
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    return codec->toUnicode(utf8.data(), int(utf8.size()), &state);
+}
 
 inline Poco::Dynamic::Var member(Members parent, const char* name) {
     t_lastMember = name;
@@ -38,7 +46,7 @@ Poco::JSON::Array::Ptr array(Members parent, const char* name) {
 }
 
 void read(Members parent, const char* name, QString& out) {
-    out = QString::fromStdString(member(parent, name).convert<std::string>());
+    out = textFromUtf8(member(parent, name).convert<std::string>());
 }
 
 void read(Members parent, const char* name, int& out) { out = member(parent, name).convert<int>(); }
@@ -71,7 +79,7 @@ bool appendStringsIf(Members parent, const char* name, QStringList& out) {
     const std::size_t count = lines->size();
     out.reserve(out.size() + static_cast<int>(count));
     for (std::size_t i = 0; i < count; ++i)
-        out.append(QString::fromStdString(lines->get(static_cast<unsigned>(i)).convert<std::string>()));
+        out.append(textFromUtf8(lines->get(static_cast<unsigned>(i)).convert<std::string>()));
     return true;
 }
 

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace ovelkeymapmanager::json {
 
 using Object = Poco::JSON::Object;
@@ -59,6 +61,13 @@ template <typename T> bool readIf(Members parent, const char* name, T& out) {
     return true;
 }
 
+// An optional member of an optional object ("input_policy" / "interval"): read only when both are
+// present; the object, when present, must be one. Returns whether the member was read.
+template <typename T> bool readNestedIf(Members parent, const char* objectName, const char* name, T& out) {
+    const ObjectPtr child = optionalObject(parent, objectName);
+    return child && readIf(child, name, out);
+}
+
 // Appends each element of an optional array, converted to text; returns whether it was present.
 bool appendStringsIf(Members parent, const char* name, QStringList& out);
 
@@ -72,6 +81,13 @@ void put(Object& target, const char* name, const QStringList& lines);
 // Overload guards: a string literal must not become a bool.
 void put(Object& target, const char* name, const char* value) = delete;
 void putPosition(Object& target, const char* name, double x, double y);
+// An object holding the one member name = value, set as objectName.
+template <typename T>
+void putNested(Object& target, const char* objectName, const char* name, const T& value) {
+    Object child;
+    put(child, name, value);
+    put(target, objectName, std::move(child));
+}
 
 Object keyObject(const ConfigKey& key);
 Object positionObject(double x, double y);

@@ -2,8 +2,6 @@
 
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
 ClickConfigItem::ClickConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Click)) {}

@@ -1,3 +1,4 @@
+// ClickConfigItem: a tap at the work position, bound to a key or a chord; no fields of its own.
 #pragma once
 
 #include <keymapmanager/items/composableconfigitem.h>

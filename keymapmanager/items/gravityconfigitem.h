@@ -1,3 +1,5 @@
+// GravityConfigItem: gravity control driven by four direction keys (the arrow keys by default).
+// It is not an EyeConfigItem, though it behaves as one apart from its type name and default sensitivity.
 #pragma once
 
 #include <keymapmanager/items/diamondconfigitem.h>
@@ -8,6 +10,15 @@ class OVEL_KEYMAPMANAGER_EXPORT GravityConfigItem : public DiamondConfigItem {
 public:
     GravityConfigItem();
     ~GravityConfigItem() override;
+
+    Poco::JSON::Object toJson() const override;
+    void fromJson(Poco::JSON::Object::Ptr object) override;
+    // Unset only when all four direction keys are; the item's own key plays no part.
+    bool isKeyUnset() const override;
+    // Whether the key is one of the direction keys.
+    bool isKeyMatch(const ConfigKey& key) const override;
+
+    int sensitivity = 20;
 };
 
 } // namespace ovelkeymapmanager

@@ -2,11 +2,11 @@
 
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
-OperationRecorderConfigItem::OperationRecorderConfigItem() { typeName = QLatin1String(TypeName::OperationRecorder); }
+OperationRecorderConfigItem::OperationRecorderConfigItem() {
+    typeName = QLatin1String(TypeName::OperationRecorder);
+}
 
 OperationRecorderConfigItem::~OperationRecorderConfigItem() = default;
 

@@ -1,3 +1,5 @@
+// OperationRecorderConfigItem: a recorded operation sequence; a macro item in all but its type
+// name, "OperationRecorder".
 #pragma once
 
 #include <keymapmanager/items/macroconfigitem.h>

@@ -2,8 +2,6 @@
 
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
 TipConfigItem::TipConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Tip)) {}

@@ -1,3 +1,4 @@
+// TipConfigItem: a click item under its own type name, "Tip"; it writes and reads what a click does.
 #pragma once
 
 #include <keymapmanager/items/composableconfigitem.h>

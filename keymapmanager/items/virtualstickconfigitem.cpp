@@ -1,7 +1,5 @@
 #include <keymapmanager/items/virtualstickconfigitem.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
 VirtualStickConfigItem::VirtualStickConfigItem() = default;

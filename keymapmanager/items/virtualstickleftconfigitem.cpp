@@ -2,11 +2,11 @@
 
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
-VirtualStickLeftConfigItem::VirtualStickLeftConfigItem() { typeName = QLatin1String(TypeName::VirtualLeftStick); }
+VirtualStickLeftConfigItem::VirtualStickLeftConfigItem() {
+    typeName = QLatin1String(TypeName::VirtualLeftStick);
+}
 
 VirtualStickLeftConfigItem::~VirtualStickLeftConfigItem() = default;
 

@@ -1,3 +1,4 @@
+// VirtualStickLeftConfigItem: the left virtual stick, "VirtualLeftStick", with W, D, S, A keys.
 #pragma once
 
 #include <keymapmanager/items/virtualstickconfigitem.h>

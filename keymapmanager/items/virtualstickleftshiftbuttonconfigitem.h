@@ -1,3 +1,5 @@
+// VirtualStickLeftShiftButtonConfigItem ("VirtualLeftStickShiftButton"): while held, scales how far
+// the virtual left stick ("VirtualLeftStick") is pushed.
 #pragma once
 
 #include <keymapmanager/items/composableconfigitem.h>
@@ -8,6 +10,11 @@ class OVEL_KEYMAPMANAGER_EXPORT VirtualStickLeftShiftButtonConfigItem : public C
 public:
     VirtualStickLeftShiftButtonConfigItem();
     ~VirtualStickLeftShiftButtonConfigItem() override;
+
+    Poco::JSON::Object toJson() const override;
+    void fromJson(Poco::JSON::Object::Ptr object) override;
+
+    double factor = 1.0;
 };
 
 } // namespace ovelkeymapmanager

@@ -2,11 +2,12 @@
 
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
 
-VirtualStickRightConfigItem::VirtualStickRightConfigItem() { typeName = QLatin1String(TypeName::VirtualRightStick); }
+VirtualStickRightConfigItem::VirtualStickRightConfigItem() {
+    typeName = QLatin1String(TypeName::VirtualRightStick);
+    useArrowKeys();
+}
 
 VirtualStickRightConfigItem::~VirtualStickRightConfigItem() = default;
 

@@ -1,3 +1,4 @@
+// VirtualStickRightConfigItem: the right virtual stick, "VirtualRightStick", with the arrow keys.
 #pragma once
 
 #include <keymapmanager/items/virtualstickconfigitem.h>

@@ -16,11 +16,13 @@ using namespace keytables;
 
 enum class KeyClass { Key, Button, Other };
 
-// Device words name their class; the class words "key" and "btn" stand for themselves.
+// Device words name their class; the class words "key" and "btn" stand for themselves. Every key
+// naming asks this, so the comparisons are views, which test the size before the characters.
 KeyClass classOf(const QString& word) {
-    if (word == QLatin1String(Device::Keyboard) || word == QLatin1String("key"))
+    const QStringView view(word);
+    if (view == QLatin1String(Device::Keyboard) || view == QLatin1String("key"))
         return KeyClass::Key;
-    if (word == QLatin1String(Device::Mouse) || word == QLatin1String("btn"))
+    if (view == QLatin1String(Device::Mouse) || view == QLatin1String("btn"))
         return KeyClass::Button;
     return KeyClass::Other;
 }
@@ -68,13 +70,6 @@ private:
     std::vector<QString> m_texts;
 };
 
-template <std::size_t N> const char* specialText(const WordText (&rows)[N], const char* word) {
-    for (const WordText& row : rows)
-        if (std::strcmp(row.word, word) == 0)
-            return row.text;
-    return nullptr;
-}
-
 // "esc" gives Esc, "pageUp" PageUp, "1" stays 1.
 QString capitalised(const char* word) {
     QString text = QString::fromLatin1(word);
@@ -83,14 +78,19 @@ QString capitalised(const char* word) {
     return text;
 }
 
-QString keyText(const char* word) {
-    const char* special = specialText(keyDisplayTexts, word);
-    return special ? QString::fromLatin1(special) : capitalised(word);
+// The word's own text when it has one, else the capitalised word.
+template <std::size_t N> QString textFrom(const WordText (&specials)[N], const char* word) {
+    for (const WordText& row : specials)
+        if (std::strcmp(row.word, word) == 0)
+            return QString::fromLatin1(row.text);
+    return capitalised(word);
 }
 
+QString keyText(const char* word) {
+    return textFrom(keyDisplayTexts, word);
+}
 QString buttonDisplayText(const char* word) {
-    const char* special = specialText(buttonDisplayTexts, word);
-    return special ? QString::fromLatin1(special) : capitalised(word);
+    return textFrom(buttonDisplayTexts, word);
 }
 
 // Word to code, the first row for a word winning.
@@ -167,8 +167,6 @@ void normalizeScanCode(ConfigKey& key) {
 }
 
 void updateConfigKeyText(ConfigKey& key, const QString& device, int code) {
-    if (device == QLatin1String(Device::Joystick))
-        return; // a joystick key is identified by its text, which must stay
     switch (classOf(device)) {
     case KeyClass::Key:
         key.text = naming().displayKeys.at(code);
@@ -177,7 +175,9 @@ void updateConfigKeyText(ConfigKey& key, const QString& device, int code) {
         key.text = naming().displayButtons.at(code);
         break;
     case KeyClass::Other:
-        key.text.clear();
+        // A joystick key is identified by its text, which must stay.
+        if (device != QLatin1String(Device::Joystick))
+            key.text.clear();
         break;
     }
 }

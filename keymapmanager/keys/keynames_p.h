@@ -15,7 +15,8 @@ void updateConfigKeyText(ConfigKey& key, const QString& device, int code);
 // The name of a code in macro editing text ("key" or "btn" class word, or a device word); empty
 // when the code has none.
 QString macroNameForCode(const QString& classWord, int code);
-// The code of a macro key name (case-insensitive, aliases applied), or -1.
+// The code of a macro key name (case-insensitive, aliases applied) for the class word "key" or
+// "btn"; -1 for an unknown name and for any other word, device words included.
 int macroCodeForName(const QString& classWord, const QString& name);
 
 } // namespace ovelkeymapmanager

@@ -1,0 +1,47 @@
+#include <keymapmanager/items/itemrecords_p.h>
+
+#include <utility>
+
+namespace ovelkeymapmanager::records {
+
+void putStaringArea(json::Object& item, const StaringArea& area) {
+    json::Object range;
+    json::put(range, "rel_width", area.staringRange.width());
+    json::put(range, "rel_height", area.staringRange.height());
+    json::put(item, "staring_range", std::move(range));
+
+    json::Object reset;
+    json::put(reset, "reset_type", area.resetType);
+    json::put(reset, "reset_wait_interval", area.resetWaitInterval);
+    json::put(reset, "auto_reset_period", area.autoResetPeriod);
+    json::put(reset, "need_reset", area.needReset);
+    json::put(item, "reset_policy", std::move(reset));
+}
+
+void readStaringRange(json::Members item, StaringArea& area) {
+    const json::ObjectPtr range = json::object(item, "staring_range");
+    json::read(range, "rel_width", area.staringRange.rwidth());
+    json::read(range, "rel_height", area.staringRange.rheight());
+}
+
+void readResetPolicy(json::Members item, StaringArea& area) {
+    const json::ObjectPtr reset = json::object(item, "reset_policy");
+    json::read(reset, "reset_type", area.resetType);
+    json::read(reset, "reset_wait_interval", area.resetWaitInterval);
+    json::read(reset, "auto_reset_period", area.autoResetPeriod);
+    json::read(reset, "need_reset", area.needReset);
+}
+
+void putBunchClick(json::Object& item, const BunchClickSettings& settings) {
+    json::put(item, "bunch_click_type", settings.bunchClickType);
+    json::put(item, "bunch_click_continue_number", settings.continueNumber);
+    json::put(item, "bunch_click_one_off_number", settings.oneOffNumber);
+}
+
+void readBunchClick(json::Members item, BunchClickSettings& settings) {
+    json::read(item, "bunch_click_type", settings.bunchClickType);
+    json::read(item, "bunch_click_continue_number", settings.continueNumber);
+    json::read(item, "bunch_click_one_off_number", settings.oneOffNumber);
+}
+
+} // namespace ovelkeymapmanager::records

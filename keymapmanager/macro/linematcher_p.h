@@ -1,0 +1,60 @@
+// LineMatcher: decides whether a macro line belongs to a command, by a regular expression search,
+// an exact comparison or a prefix test (all case-sensitive).
+#pragma once
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringMatcher>
+
+#include <optional>
+
+namespace ovelkeymapmanager {
+
+// The ASCII characters that a text holds: a text cannot contain another whose set is not covered.
+class AsciiSet {
+public:
+    AsciiSet() = default;
+    explicit AsciiSet(const QString& text);
+    bool covers(const AsciiSet& other) const {
+        return (other.m_low & ~m_low) == 0 && (other.m_high & ~m_high) == 0;
+    }
+
+private:
+    quint64 m_low = 0;
+    quint64 m_high = 0;
+};
+
+class LineMatcher {
+public:
+    // A search for pattern anywhere in the line (anchored only where the pattern says so). With a
+    // name class ("key" or "btn") the first capture must also be a known key or button name.
+    static LineMatcher search(const QRegularExpression& pattern, const QString& nameClass = QString());
+    static LineMatcher equals(const QString& word);
+    static LineMatcher prefix(const QString& word);
+
+    bool accepts(const QString& line) const { return accepts(line, AsciiSet(line), nullptr); }
+    // The same, for a line whose character set is known. On acceptance by a search, lineMatch
+    // (when given) receives the match of the line.
+    bool accepts(const QString& line, const AsciiSet& lineChars,
+                 std::optional<QRegularExpressionMatch>* lineMatch) const;
+
+private:
+    enum class Kind { Search, Equals, Prefix };
+
+    LineMatcher(Kind kind, QString text);
+    // Tests that look only at sizes, the first character or the character set, and reject most
+    // lines that the full test would reject.
+    bool mayAccept(const QString& line, const AsciiSet& lineChars) const;
+
+    Kind m_kind;
+    // The word to compare; for a search, text that every match holds, tested before the pattern
+    // runs (it never changes the outcome, only saves the search on lines that cannot match).
+    QString m_text;
+    bool m_textOpensLine = false;
+    QStringMatcher m_textFinder;
+    AsciiSet m_textChars;
+    QRegularExpression m_pattern;
+    QString m_nameClass;
+};
+
+} // namespace ovelkeymapmanager
