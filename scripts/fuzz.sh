@@ -73,7 +73,7 @@ dict="$work/keymap.dict"
 
 declare -A seeds=([load_keymap_fuzzer]=document [load_joystick_fuzzer]=document [item_fuzzer]=item
                   [featureimage_fuzzer]=featureimage [macro_fuzzer]=macro)
-declare -A max_len=([load_keymap_fuzzer]=65536 [load_joystick_fuzzer]=65536 [item_fuzzer]=8192
+declare -A max_len=([load_keymap_fuzzer]=16384 [load_joystick_fuzzer]=16384 [item_fuzzer]=8192
                     [featureimage_fuzzer]=16384 [macro_fuzzer]=4096)
 export QT_QPA_PLATFORM=offscreen
 export QT_LOGGING_RULES="*.debug=false;*.warning=false" # libpng's warnings on broken images would flood

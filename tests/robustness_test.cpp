@@ -314,6 +314,25 @@ TEST_F(Hostile, SavingNumbersJsonCannotHoldFailsAndKeepsTheFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.json")});
 }
 
+TEST(MacroText, LongDigitRunsDoNotMakeTheLineGrammarsBacktrack) {
+    // Once these took minutes: a number grammar that could split a run of digits anywhere, tried
+    // on a long run (quadratic), and a repeated argument group on runs of digits (exponential,
+    // stopped only by the regular expression engine's match limit, some 50 ms a line).
+    const QStringList longRun = {QStringLiteral("click_rel:(") + QString(200000, QLatin1Char('1')) +
+                                 QStringLiteral("x")};
+    QStringList manyLines;
+    for (const char* command :
+         {"start_loop:", "curve_first_point_sleep_time:", "curve_last_point_sleep_time:"})
+        for (int i = 0; i < 700; ++i)
+            manyLines.append(QLatin1String(command) + QString(30, QLatin1Char('7')) + QLatin1Char('x'));
+    auto convert = std::async(std::launch::async, [&] {
+        return MacroKeyRunningTextChangeToEditingText(longRun, QRect(0, 0, 1920, 1080)).size() +
+               MacroKeyRunningTextChangeToEditingText(manyLines, QRect(0, 0, 1920, 1080)).size();
+    });
+    ASSERT_EQ(convert.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_EQ(convert.get(), 0); // none of them is a running line
+}
+
 TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
     const int edges[] = {std::numeric_limits<int>::min(), -1, 0, 0x100, 0xFFFF, 2147483646,
                          std::numeric_limits<int>::max()};
