@@ -11,6 +11,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,4 +112,24 @@ TEST_F(SaveFault, DirectoryInTheWayIsLeftAlone) {
     KeymapConfig config;
     EXPECT_FALSE(SaveKeymapConfigAndInfo(path("taken.json"), &config));
     EXPECT_EQ(testsupport::readFile(path("taken.json/inside")), QByteArray("keep"));
+}
+
+TEST_F(SaveFault, DevicesAndPipesAreNeverReplaced) {
+    // Saving renames a finished temporary file over the target: over a device or a pipe that
+    // would leave a plain file in its place.
+    const QByteArray fifo = QFile::encodeName(path("pipe.json"));
+    const QByteArray device = QFile::encodeName(path("null.json"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    const bool haveDevice = mknod(device.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0; // as /dev/null
+    KeymapConfig config;
+    EXPECT_FALSE(SaveKeymapConfigAndInfo(QString::fromLocal8Bit(fifo), &config));
+    struct stat status {};
+    ASSERT_EQ(stat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    if (haveDevice) {
+        EXPECT_FALSE(SaveJoystickConfigAndInfo(QString::fromLocal8Bit(device), &config));
+        ASSERT_EQ(stat(device.constData(), &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode));
+    }
+    EXPECT_EQ(entries().size(), haveDevice ? 2 : 1);
 }

@@ -194,6 +194,11 @@ bool saveDocument(const QString& path, const KeymapConfig* document) {
     // word, and no load would accept the file again: the previous file is kept instead.
     if (json::syntaxErrorOffset(text) >= 0)
         return false;
+    // The finished text replaces the target by renaming: a device, a pipe or a socket there would
+    // be replaced by a plain file (and /dev/null lost, for a caller running as root).
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

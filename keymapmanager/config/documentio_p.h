@@ -29,7 +29,8 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
 
 // Writes the document in its canonical text through a temporary file that replaces the target
 // only when complete. False for a null document, for a document holding a number that JSON cannot
-// hold (NaN, infinities), or when the file cannot be written; the previous file is then untouched.
+// hold (NaN, infinities), for a path that exists but is no regular file (a device, a pipe), or
+// when the file cannot be written; the previous file is then untouched.
 bool saveDocument(const QString& path, const KeymapConfig* document);
 
 // The canonical text of a document, as saving writes it.
