@@ -8,6 +8,7 @@
 #include <keymapmanager/config/documentio_p.h>
 #include <keymapmanager/config/jsonsyntax_p.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -260,6 +261,25 @@ TEST_F(Hostile, DecompressionBombIsDecodedOnlyWithinTheLimits) {
                               96 * 1024 * kMemoryOverhead);
     // ...within them the same kind of data is a real picture.
     EXPECT_EQ(FeatureImageInfo::decodePng(testsupport::blackGreyPng(8192, 4096)).size(), QSize(8192, 4096));
+}
+
+TEST(FeatureImageData, OnlyPngIsDecoded) {
+    // Found by fuzzing: GIF data whose logical screen is 8809 x 8250 pixels passed the size check
+    // and decoded into some 290 MB.
+    const QByteArray gif = QByteArray("GIF89ai\": \"i\",l") + QByteArray(94, '\0') +
+                           QByteArray("h/\x1a"
+                                      "921}}\0",
+                                      8);
+    EXPECT_TRUE(FeatureImageInfo::decodePng(gif).isNull());
+    QImage image(2, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(10, 20, 30, 255));
+    for (const char* format : {"BMP", "PPM", "JPG", "PNG"}) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&buffer, format)) << format;
+        EXPECT_EQ(FeatureImageInfo::decodePng(data).isNull(), qstrcmp(format, "PNG") != 0) << format;
+    }
 }
 
 TEST_F(Hostile, PathsThatAreNotKeymapFilesGiveDefaultsAtOnce) {
