@@ -278,7 +278,7 @@ TEST_F(DocumentTest, BrokenFileWithoutCallbacksIsQuiet) {
     SetCallbacks(nullptr);
     ConfigPtr config(LoadKeymapConfigAndInfo(write("x.json", "{")));
     EXPECT_TRUE(config->items.isEmpty());
-    KeymapManagerCallbacks empty; // onLoadFailed null
+    static KeymapManagerCallbacks empty; // onLoadFailed null; kept alive as a host would
     SetCallbacks(&empty);
     ConfigPtr again(LoadKeymapConfigAndInfo(path("x.json")));
     QThreadPool::globalInstance()->waitForDone(10000);

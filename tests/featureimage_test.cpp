@@ -1,4 +1,5 @@
 // Feature images: the record's JSON form and the intelligent-config queries.
+#include "support/forgedpng.h"
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/documentio_p.h>
@@ -16,32 +17,6 @@ QImage testImage(int width, int height, QRgb colour) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(colour);
     return image;
-}
-
-quint32 crc32(const char* data, int size) {
-    quint32 crc = 0xFFFFFFFFu;
-    for (int i = 0; i < size; ++i) {
-        crc ^= quint8(data[i]);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-// A valid 1x1 PNG whose header (with a correct checksum) claims the given size.
-QByteArray pngWithClaimedSize(quint32 width, quint32 height) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    testImage(1, 1, qRgba(1, 2, 3, 4)).save(&buffer, "PNG");
-    auto put32 = [&](int at, quint32 value) {
-        for (int i = 0; i < 4; ++i)
-            png[at + i] = char((value >> (24 - 8 * i)) & 0xFF);
-    };
-    put32(16, width); // IHDR width and height follow the signature and chunk header
-    put32(20, height);
-    put32(29, crc32(png.constData() + 12, 17)); // chunk type and data
-    return png;
 }
 
 } // namespace
@@ -85,11 +60,11 @@ TEST(FeatureImage, IncompleteOrBadObjectsReadAsEmptyOrNullImages) {
 
 TEST(FeatureImage, HeaderClaimingHugeDimensionsIsNotDecoded) {
     QBuffer header;
-    header.setData(pngWithClaimedSize(100000, 100000));
+    header.setData(testsupport::pngWithClaimedSize(100000, 100000));
     ASSERT_EQ(QImageReader(&header, "PNG").size(), QSize(100000, 100000)); // the header itself is valid
-    EXPECT_TRUE(FeatureImageInfo::decodePng(pngWithClaimedSize(100000, 100000)).isNull());
-    EXPECT_TRUE(FeatureImageInfo::decodePng(pngWithClaimedSize(20000, 1)).isNull());
-    EXPECT_FALSE(FeatureImageInfo::decodePng(pngWithClaimedSize(1, 1)).isNull());
+    EXPECT_TRUE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(100000, 100000)).isNull());
+    EXPECT_TRUE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(20000, 1)).isNull());
+    EXPECT_FALSE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(1, 1)).isNull());
 }
 
 class IntelligentConfig : public ::testing::Test {

@@ -54,7 +54,7 @@ TEST(Manager, ExceptionFromTheHostCallbackStaysOnThePool) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("broken.json"));
     testsupport::writeFile(file, "{");
-    KeymapManagerCallbacks callbacks;
+    static KeymapManagerCallbacks callbacks; // kept alive as a host would
     callbacks.onLoadFailed = &throwingCallback;
     SetCallbacks(&callbacks);
     ConfigPtr config(LoadKeymapConfigAndInfo(file));

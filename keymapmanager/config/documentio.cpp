@@ -3,6 +3,7 @@
 #include <keymapmanager/config/configitem.h>
 #include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonsyntax_p.h>
 #include <keymapmanager/config/keymapconfig.h>
 #include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/keymapmanager.h>
@@ -11,8 +12,7 @@
 #include <Poco/Exception.h>
 #include <Poco/JSON/Parser.h>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonParseError>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cctype>
@@ -68,12 +68,10 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
     report->member = QString::fromUtf8(json::lastMember());
     if (qstrcmp(progress.block, "json") == 0) {
         report->member.clear();
-        // The JSON library gives no position; Qt's parser does, for text that it rejects too.
-        QJsonParseError error;
-        QJsonDocument::fromJson(text, &error);
-        if (error.error != QJsonParseError::NoError) {
-            // Qt points past the token it could not use; the fault lies right after the last token read.
-            int offset = qBound(0, error.offset, text.size());
+        // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
+        int offset = json::syntaxErrorOffset(text);
+        if (offset >= 0) {
+            // The fault lies right after the last token read.
             while (offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
                 --offset;
             lineAndColumn(text, offset, &report->line, &report->column);
@@ -123,8 +121,12 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
 QByteArray readKeymapText(bool keymapTemplates, const QString& path) {
     if (const char* text = builtInTemplate(keymapTemplates, path))
         return QByteArray(text);
+    // Only a regular file of a sane size is read: a pipe would block the caller, and a device or
+    // a huge file would exhaust its memory.
+    if (!QFileInfo(path).isFile())
+        return QByteArray();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxKeymapFileSize)
         return QByteArray();
     return file.readAll();
 }
@@ -196,6 +198,15 @@ bool saveDocument(const QString& path, const KeymapConfig* document) {
         return false;
     keymaplog::debug("save keymap config and info: ", path);
     const QByteArray text = documentText(*document);
+    // A number JSON cannot hold (NaN or an infinity that a host stored) would be written as a bare
+    // word, and no load would accept the file again: the previous file is kept instead.
+    if (json::syntaxErrorOffset(text) >= 0)
+        return false;
+    // The finished text replaces the target by renaming: a device, a pipe or a socket there would
+    // be replaced by a plain file (and /dev/null lost, for a caller running as root).
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

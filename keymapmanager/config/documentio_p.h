@@ -10,12 +10,15 @@ namespace ovelkeymapmanager {
 class KeymapConfig;
 struct KeymapLoadReport;
 
+// Files larger than this are not read: no keymap comes near it.
+inline constexpr qint64 kMaxKeymapFileSize = qint64(256) << 20;
+
 // The template text for a reserved name of the chosen set, otherwise the file's bytes (empty when
-// the file cannot be read).
+// the path is not a regular file, is larger than kMaxKeymapFileSize or cannot be read).
 QByteArray readKeymapText(bool keymapTemplates, const QString& path);
 
 struct LoadOptions {
-    bool decodeImages = true;          // false: feature images keep their geometry, images stay null
+    bool decodeImages = true;           // false: feature images keep their geometry, images stay null
     KeymapLoadReport* report = nullptr; // filled with the first problem, when given
 };
 
@@ -25,7 +28,9 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
                            bool* failed);
 
 // Writes the document in its canonical text through a temporary file that replaces the target
-// only when complete. False for a null document or when the file cannot be written.
+// only when complete. False for a null document, for a document holding a number that JSON cannot
+// hold (NaN, infinities), for a path that exists but is no regular file (a device, a pipe), or
+// when the file cannot be written; the previous file is then untouched.
 bool saveDocument(const QString& path, const KeymapConfig* document);
 
 // The canonical text of a document, as saving writes it.

@@ -83,6 +83,9 @@ QImage FeatureImageInfo::decodePng(const QByteArray& png) {
     buffer.setData(png);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "PNG");
+    // PNG only. Qt would otherwise try other formats on data that is not PNG, and a GIF reports a
+    // small size here while decoding into its whole (huge) logical screen.
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size(); // reads the header only
     if (!size.isValid() || size.width() > kMaxImageSide || size.height() > kMaxImageSide ||
         qint64(size.width()) * size.height() > kMaxImagePixels)

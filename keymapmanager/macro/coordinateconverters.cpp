@@ -55,9 +55,12 @@ template <class Visit> void forEachRunningItem(const QString& text, int from, Vi
 CoordinateCommand::CoordinateCommand(const char* editing, const char* running)
     : editingWord(QLatin1String(editing)), runningWord(QLatin1String(running)),
       editingLine(macro::compiled(QStringLiteral("^%1(?:\\s+(?:(\\d+),(\\d+)|mouse))+$").arg(editingWord))),
-      runningLine(macro::compiled(QStringLiteral("^%1:(?:\\((\\d+\\.?\\d*),(\\d+\\.?\\d*)\\)|mouse)"
-                                                 "(?:;(?:\\((\\d+\\.?\\d*),(\\d+\\.?\\d*)\\)|mouse))*$")
-                                      .arg(runningWord))) {}
+      // A number is written \d+(?:\.\d*)?: the same numbers as \d+\.?\d*, but without the choice
+      // of where to split a run of digits, which made a long run cost quadratic time.
+      runningLine(
+          macro::compiled(QStringLiteral("^%1:(?:\\((\\d+(?:\\.\\d*)?),(\\d+(?:\\.\\d*)?)\\)|mouse)"
+                                         "(?:;(?:\\((\\d+(?:\\.\\d*)?),(\\d+(?:\\.\\d*)?)\\)|mouse))*$")
+                              .arg(runningWord))) {}
 
 QString positionsToRunningText(const CoordinateCommand& command, const QString& editingText,
                                const QRect& rect, int fractionPrecision,

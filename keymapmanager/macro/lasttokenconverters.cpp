@@ -6,8 +6,10 @@ namespace ovelkeymapmanager {
 
 namespace {
 
+// Digits are taken possessively (\d++): a run of digits is one argument either way, and a line
+// pattern that repeats the argument would otherwise try every split of a long run.
 QString argumentPattern(const QString& word) {
-    return word.isEmpty() ? QStringLiteral("(\\d+)") : QStringLiteral("(\\d+)|") + word;
+    return word.isEmpty() ? QStringLiteral("(\\d++)") : QStringLiteral("(\\d++)|") + word;
 }
 
 // The last argument of a line that fits its line pattern: the digits that end it, or else the

@@ -2,13 +2,12 @@
 
 #include <Poco/JSON/Parser.h>
 #include <QFile>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QThread>
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <sstream>
 
 namespace testsupport {
@@ -49,15 +48,21 @@ QString sharedPath(const char* relative) {
     return QStringLiteral(KEYMAP_SHARED_DIR "/") + QString::fromUtf8(relative);
 }
 
+QString notifiedPath(const QString& path) {
+    return path;
+}
+
 namespace {
-QMutex g_mutex;
+// A standard mutex: ThreadSanitizer does not see Qt 5's QMutex, which is not built for it.
+std::mutex g_mutex;
 QStringList g_paths;
 bool g_otherThread = false;
 Qt::HANDLE g_testThread = nullptr;
 
 void record(const QString& path) {
-    QMutexLocker lock(&g_mutex);
-    g_paths.append(path);
+    const QString received = notifiedPath(path);
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_paths.append(received);
     if (QThread::currentThreadId() != g_testThread)
         g_otherThread = true;
 }
@@ -66,13 +71,14 @@ void record(const QString& path) {
 FailureCounter::FailureCounter() {
     QThreadPool::globalInstance()->waitForDone(10000);
     {
-        QMutexLocker lock(&g_mutex);
+        std::lock_guard<std::mutex> lock(g_mutex);
         g_paths.clear();
         g_otherThread = false;
         g_testThread = QThread::currentThreadId();
     }
-    m_callbacks.onLoadFailed = &record;
-    ovelkeymapmanager::SetCallbacks(&m_callbacks);
+    // Like a host, the record outlives every notification that may read it.
+    static ovelkeymapmanager::KeymapManagerCallbacks callbacks{&record};
+    ovelkeymapmanager::SetCallbacks(&callbacks);
 }
 
 FailureCounter::~FailureCounter() {
@@ -80,17 +86,19 @@ FailureCounter::~FailureCounter() {
     ovelkeymapmanager::SetCallbacks(nullptr);
 }
 
-int FailureCounter::count() { return paths().size(); }
+int FailureCounter::count() {
+    return paths().size();
+}
 
 QStringList FailureCounter::paths() {
     QThreadPool::globalInstance()->waitForDone(10000);
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     return g_paths;
 }
 
 bool FailureCounter::sawOtherThread() {
     QThreadPool::globalInstance()->waitForDone(10000);
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     return g_otherThread;
 }
 
