@@ -21,7 +21,7 @@ while IFS='|' read -r file expected; do
     expect_rc 1
     expect_out "$expected"
 done <<'CASES'
-broken-syntax.json|broken-syntax.json:4:29: error: 
+broken-syntax.json|broken-syntax.json:4:28: error: 
 broken-syntax.json|[load-json]
 broken-root.json|error: Bad cast exception
 broken-missing-member.json|error: keymaps[1] (Click), member "icon": Null pointer
