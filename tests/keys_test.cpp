@@ -11,16 +11,13 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <map>
-#include <utility>
 
 using namespace ovelkeymapmanager;
 
 namespace {
 
 const QString kKeyboard = QStringLiteral("keyboard");
-const QString kMouse = QStringLiteral("mouse");
 const QString kJoystick = QStringLiteral("joystick");
 
 struct NamedCode {
@@ -29,105 +26,88 @@ struct NamedCode {
     const char* text;
 };
 
-struct CodeText {
-    int code;
-    const char* text;
-};
-
 ConfigKey keyboardKey(int scanCode, const char* text = "") {
     return makeConfigKey(kKeyboard, QString::fromUtf8(text), 0, scanCode);
 }
 
-template <std::size_t N> void expectDisplayTexts(const char* device, const CodeText (&cases)[N]) {
-    for (const CodeText& c : cases) {
-        const ConfigKey key = CreateConfigKey(QString::fromUtf8(device), 7, c.code);
-        EXPECT_EQ(key.text, QString::fromUtf8(c.text)) << device << " " << c.code;
+} // namespace
+
+// Special names, capitalisation, the extended table winning over the main one, the first button row
+// winning on a shared code; unnamed and unknown codes, codes named only in macro text, and words that
+// are neither device nor class words have no text.
+TEST(DisplayTexts, OfEachDeviceAndCode) {
+    // clang-format off
+    const NamedCode cases[] = {
+        {"keyboard", 57, "Space"}, {"keyboard", 1, "Esc"}, {"keyboard", 87, "F11"}, {"keyboard", 2, "1"},
+        {"keyboard", 241, "Video_next"}, {"keyboard", 97, "Ctrl"}, {"keyboard", 43, "\\"},
+        {"keyboard", 12, "-"}, {"keyboard", 55, "*"}, {"keyboard", 74, "-"}, {"keyboard", 78, "+"},
+        {"keyboard", 71, "N7"}, {"keyboard", 309, "/"}, {"keyboard", 327, "Home"}, {"keyboard", 102, "Home"},
+        {"keyboard", 329, "PageUp"}, {"keyboard", 328, "Direction_up"}, {"keyboard", 331, "Direction_left"},
+        {"keyboard", 333, "Direction_right"}, {"keyboard", 336, "Direction_down"}, {"keyboard", 69, ""},
+        {"keyboard", 325, ""}, {"keyboard", 240, ""}, {"keyboard", 84, ""}, {"keyboard", 200, ""},
+        {"keyboard", 1000, ""}, {"keyboard", -1, ""}, {"keyboard", 158, ""}, {"keyboard", 172, ""},
+        {"mouse", 1, "left_mouse"}, {"mouse", 8, "back_mouse"}, {"mouse", 548, "wheel_up_mouse"},
+        {"mouse", 549, "wheel_down_mouse"}, {"mouse", 256, "Misc"}, {"mouse", 288, "Joystick"},
+        {"mouse", 304, "Gamepad"}, {"mouse", 3, ""}, {"mouse", 550, ""}, {"key", 57, "Space"},
+        {"btn", 275, "Side"}, {"Keyboard", 57, ""}, {"", 1, ""}};
+    // clang-format on
+    for (const NamedCode& c : cases) {
+        const ConfigKey key = CreateConfigKey(QString::fromUtf8(c.device), 7, c.code);
+        EXPECT_EQ(key.text, QString::fromUtf8(c.text)) << c.device << " " << c.code;
         EXPECT_EQ(key.virtualKey, 7);
     }
 }
 
-} // namespace
-
-TEST(DisplayTexts, KeyboardCodes) {
-    // Special names, capitalisation, the extended table winning over the main one.
-    const CodeText named[] = {{57, "Space"},       {1, "Esc"},    {87, "F11"},   {2, "1"},
-                              {241, "Video_next"}, {97, "Ctrl"},  {43, "\\"},    {12, "-"},
-                              {55, "*"},           {74, "-"},     {78, "+"},     {71, "N7"},
-                              {309, "/"},          {327, "Home"}, {102, "Home"}, {329, "PageUp"}};
-    const CodeText directions[] = {
-        {328, "Direction_up"}, {331, "Direction_left"}, {333, "Direction_right"}, {336, "Direction_down"}};
-    // Unnamed, unknown, or named only in macro text.
-    const CodeText nameless[] = {{69, ""},   {325, ""}, {240, ""}, {84, ""}, {200, ""},
-                                 {1000, ""}, {-1, ""},  {158, ""}, {172, ""}};
-    expectDisplayTexts("keyboard", named);
-    expectDisplayTexts("keyboard", directions);
-    expectDisplayTexts("keyboard", nameless);
-}
-
-TEST(DisplayTexts, MouseCodesAndOtherWords) {
-    // The first row wins on a shared code.
-    const CodeText buttons[] = {{1, "left_mouse"},         {8, "back_mouse"}, {548, "wheel_up_mouse"},
-                                {549, "wheel_down_mouse"}, {256, "Misc"},     {288, "Joystick"},
-                                {304, "Gamepad"},          {3, ""},           {550, ""}};
-    expectDisplayTexts("mouse", buttons);
-    // Class words pass through; other words name nothing.
-    expectDisplayTexts("key", {{57, "Space"}});
-    expectDisplayTexts("btn", {{275, "Side"}});
-    expectDisplayTexts("Keyboard", {{57, ""}});
-    expectDisplayTexts("", {{1, ""}});
-}
-
-TEST(DisplayTexts, RightHandModifiersAreFoldedBeforeNaming) {
-    struct Fold {
+TEST(DisplayTexts, RightHandModifiersAreFoldedBeforeNamingAndJoystickTextsStay) {
+    const struct {
         int raw;
         int stored;
         const char* text;
-    };
-    for (const Fold& f : {Fold{54, 42, "Shift"}, Fold{285, 29, "Ctrl"}, Fold{312, 56, "Alt"}}) {
-        const ConfigKey created = CreateConfigKey(kKeyboard, 160, f.raw);
-        EXPECT_EQ(created.scanCode, f.stored);
-        EXPECT_EQ(created.virtualKey, 160);
-        EXPECT_EQ(created.text, QString::fromUtf8(f.text));
-        ConfigKey key = makeConfigKey(kKeyboard, QStringLiteral("stale"), 160, f.raw);
+    } cases[] = {{54, 42, "Shift"}, {285, 29, "Ctrl"}, {312, 56, "Alt"},
+                 {42, 42, "Shift"}, {97, 97, "Ctrl"},  {-1, -1, ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ModifyKeyboardScanCodeIfNeeded(c.raw), c.stored);
+        const ConfigKey created = CreateConfigKey(kKeyboard, 160, c.raw);
+        EXPECT_EQ(created.scanCode, c.stored);
+        EXPECT_EQ(created.text, QString::fromUtf8(c.text));
+        ConfigKey key = makeConfigKey(kKeyboard, QStringLiteral("stale"), 160, c.raw);
         SetTextForConfigKey(&key);
-        EXPECT_EQ(key.scanCode, f.stored);
-        EXPECT_EQ(key.text, QString::fromUtf8(f.text));
+        EXPECT_EQ(key.scanCode, c.stored);
+        EXPECT_EQ(key.text, QString::fromUtf8(c.text));
     }
-}
-
-TEST(DisplayTexts, JoystickKeysKeepTheirTextAndOthersAreReplaced) {
-    EXPECT_TRUE(CreateConfigKey(kJoystick, 1, 57).text.isEmpty());
+    // Joystick keys keep their text (the identity of a joystick key); keys of other devices lose it.
     ConfigKey joystick = makeConfigKey(kJoystick, QStringLiteral("button_a"), 1, 57);
     SetTextForConfigKey(&joystick);
     EXPECT_EQ(joystick.text, QStringLiteral("button_a"));
+    EXPECT_TRUE(CreateConfigKey(kJoystick, 1, 57).text.isEmpty());
     ConfigKey other = makeConfigKey(QStringLiteral("pedal"), QStringLiteral("stale"), 1, 57);
     SetTextForConfigKey(&other);
     EXPECT_TRUE(other.text.isEmpty());
     SetTextForConfigKey(nullptr);
+    EXPECT_TRUE(AllowUsedForConfigKey(kKeyboard, 0, 57));
+    EXPECT_TRUE(AllowUsedForConfigKey(QString(), -1, kUnsetKeyCode));
 }
 
-TEST(MacroNames, DifferFromDisplayWhereTheTablesDo) {
-    const NamedCode cases[] = {{"key", 327, ""},          {"key", 172, "Home"}, {"key", 158, "Back"},
-                               {"keyboard", 158, "Back"}, {"key", 29, "Ctrl"},  {"key", 55, "*"},
-                               {"key", 69, ""},           {"btn", 1, "Left"},   {"mouse", 16, "Forward"},
-                               {"btn", 548, "Wheel_up"},  {"btn", 256, ""},     {"btn", 275, ""},
-                               {"joystick", 1, ""},       {"pedal", 57, ""}};
-    for (const NamedCode& c : cases)
+// Macro names differ from display texts where the tables do; names read back through aliases, in any
+// case, for the class words only.
+TEST(MacroNames, NameCodesAndReadNamesBack) {
+    // clang-format off
+    const NamedCode names[] = {
+        {"key", 327, ""}, {"key", 172, "Home"}, {"key", 158, "Back"}, {"keyboard", 158, "Back"},
+        {"key", 29, "Ctrl"}, {"key", 55, "*"}, {"key", 69, ""}, {"btn", 1, "Left"}, {"mouse", 16, "Forward"},
+        {"btn", 548, "Wheel_up"}, {"btn", 256, ""}, {"btn", 275, ""}, {"joystick", 1, ""}, {"pedal", 57, ""}};
+    const NamedCode codes[] = {
+        {"key", 29, "CTRL"}, {"key", 42, "Shift"}, {"key", 56, "alt"}, {"key", 74, "-"}, {"key", 74, "minus"},
+        {"key", 74, "kpminus"}, {"key", 172, "home"}, {"key", 105, "left"}, {"key", 71, "n7"},
+        {"key", 57, "Space"}, {"key", 329, "PageUp"}, {"key", 55, "*"}, {"key", 52, "."}, {"key", 43, "\\"},
+        {"key", 158, "back"}, {"key", -1, "nosuch"}, {"key", -1, ""}, {"key", -1, "ctrl "},
+        {"btn", 1, "LEFT"}, {"btn", 256, "misc"}, {"btn", 549, "Wheel_Down"}, {"btn", -1, "ctrl"},
+        {"btn", -1, "side"}, {"mouse", -1, "left"}, {"joystick", -1, "a"}, {"keyboard", -1, "a"}};
+    // clang-format on
+    for (const NamedCode& c : names)
         EXPECT_EQ(macroNameForCode(QString::fromUtf8(c.device), c.code), QString::fromUtf8(c.text))
             << c.device << " " << c.code;
-}
-
-TEST(MacroNames, NamesReadBackThroughAliasesInAnyCase) {
-    const NamedCode cases[] = {{"key", 29, "CTRL"},        {"key", 42, "Shift"},  {"key", 56, "alt"},
-                               {"key", 74, "-"},           {"key", 74, "minus"},  {"key", 74, "kpminus"},
-                               {"key", 172, "home"},       {"key", 105, "left"},  {"key", 71, "N7"},
-                               {"key", 71, "n7"},          {"key", 57, "Space"},  {"key", 329, "PageUp"},
-                               {"key", 55, "*"},           {"key", 52, "."},      {"key", 43, "\\"},
-                               {"key", 158, "back"},       {"key", -1, "nosuch"}, {"key", -1, ""},
-                               {"key", -1, "ctrl "},       {"btn", 1, "LEFT"},    {"btn", 256, "misc"},
-                               {"btn", 549, "Wheel_Down"}, {"btn", -1, "ctrl"},   {"btn", -1, "side"},
-                               {"mouse", -1, "left"},      {"joystick", -1, "a"}, {"keyboard", -1, "a"}};
-    for (const NamedCode& c : cases)
+    for (const NamedCode& c : codes)
         EXPECT_EQ(macroCodeForName(QString::fromUtf8(c.device), QString::fromUtf8(c.text)), c.code)
             << c.device << " " << c.text;
 }
@@ -147,8 +127,8 @@ TEST(MacroNames, EveryWrittenNameReadsBackToItsCode) {
         if (!keyName.isEmpty()) {
             ++namedKeys;
             const auto shared = sharedNames.find(code);
-            const int expected = shared == sharedNames.end() ? code : shared->second;
-            EXPECT_EQ(macroCodeForName(QStringLiteral("key"), keyName), expected)
+            EXPECT_EQ(macroCodeForName(QStringLiteral("key"), keyName),
+                      shared == sharedNames.end() ? code : shared->second)
                 << code << " " << keyName.toStdString();
         }
         const QString buttonName = macroNameForCode(QStringLiteral("btn"), code);
@@ -161,7 +141,9 @@ TEST(MacroNames, EveryWrittenNameReadsBackToItsCode) {
     EXPECT_EQ(namedButtons, 7);
 }
 
-TEST(Events, MouseWheelAndKeyEventsGiveTheirCodes) {
+// Mouse buttons give their value (other buttons 1), the wheel 224 forward and 225 otherwise, keys their
+// native scan code; any other event, one whose class does not fit its type, and null give 1.
+TEST(Events, GiveTheirCodes) {
     const auto mouse = [](QEvent::Type type, Qt::MouseButton button) {
         QMouseEvent event(type, QPointF(1, 1), button, button, Qt::NoModifier);
         return getMacroConfigKeyCode(&event);
@@ -171,39 +153,20 @@ TEST(Events, MouseWheelAndKeyEventsGiveTheirCodes) {
     EXPECT_EQ(mouse(QEvent::MouseButtonPress, Qt::ExtraButton3), 1);
     EXPECT_EQ(mouse(QEvent::MouseButtonDblClick, Qt::RightButton), 1);
     EXPECT_EQ(mouse(QEvent::MouseMove, Qt::RightButton), 1);
-
-    const auto wheel = [](int delta) {
+    for (const auto& [delta, code] : {std::pair<int, int>{120, 224}, {-120, 225}, {0, 225}}) {
         QWheelEvent event(QPointF(), QPointF(), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        return getMacroConfigKeyCode(&event);
-    };
-    EXPECT_EQ(wheel(120), 224);
-    EXPECT_EQ(wheel(-120), 225);
-    EXPECT_EQ(wheel(0), 225);
-
+        EXPECT_EQ(getMacroConfigKeyCode(&event), code) << delta;
+    }
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 285, 0xA3, 0);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 30, 0x41, 0);
     EXPECT_EQ(getMacroConfigKeyCode(&press), 285);
     EXPECT_EQ(getMacroConfigKeyCode(&release), 30);
-}
-
-TEST(Events, OtherEventsAndMislabelledOnesGiveOne) {
-    QEvent joystick(JoystickEvent::ButtonPress);
-    QEvent focus(QEvent::FocusIn);
-    QEvent bareKey(QEvent::KeyPress); // a key type without a key event behind it
-    EXPECT_EQ(getMacroConfigKeyCode(&joystick), 1);
-    EXPECT_EQ(getMacroConfigKeyCode(&focus), 1);
-    EXPECT_EQ(getMacroConfigKeyCode(&bareKey), 1);
+    for (const QEvent::Type type : {JoystickEvent::ButtonPress, QEvent::FocusIn, QEvent::KeyPress}) {
+        QEvent event(type); // a key type without a key event behind it too
+        EXPECT_EQ(getMacroConfigKeyCode(&event), 1) << type;
+    }
     EXPECT_EQ(getMacroConfigKeyCode(nullptr), 1);
-}
-
-TEST(Events, ScanCodeFoldingAndPermission) {
-    const std::pair<int, int> folds[] = {{54, 42}, {285, 29}, {312, 56}, {42, 42},
-                                         {97, 97}, {0, 0},    {-1, -1}};
-    for (const auto& [raw, stored] : folds)
-        EXPECT_EQ(ModifyKeyboardScanCodeIfNeeded(raw), stored) << raw;
-    EXPECT_TRUE(AllowUsedForConfigKey(kKeyboard, 0, 57));
-    EXPECT_TRUE(AllowUsedForConfigKey(QString(), -1, kUnsetKeyCode));
 }
 
 namespace {
@@ -237,7 +200,6 @@ TEST_F(KeyQuestions, ComposableItemsAreAskedOnlyAboutTheChord) {
     EXPECT_TRUE(matches(keyboardKey(30, "other text"), b));
     EXPECT_FALSE(matches(a, c));
     EXPECT_FALSE(matches(a));
-
     chord->secondKey = ConfigKey(); // a single key: still asked the two-key test
     EXPECT_TRUE(matches(a));
     EXPECT_FALSE(matches(a, c));
@@ -250,24 +212,20 @@ TEST_F(KeyQuestions, OtherItemsAreAskedAboutTheFirstKeyOnly) {
     EXPECT_TRUE(matches(a, c));
     EXPECT_TRUE(matches(makeConfigKey(kJoystick, QStringLiteral("button_a"), 5, 2)));
     EXPECT_FALSE(matches(makeConfigKey(kJoystick, QStringLiteral("button_b"), 0, 1)));
-    EXPECT_FALSE(matches(makeConfigKey(kMouse, QString(), 0, 30)));
+    EXPECT_FALSE(matches(makeConfigKey(QStringLiteral("mouse"), QString(), 0, 30)));
     EXPECT_FALSE(matches(b));
 }
 
-TEST_F(KeyQuestions, ItemTypesCompareExactly) {
+TEST_F(KeyQuestions, ItemTypesCompareExactlyAndNullArgumentsAnswerNo) {
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(&document, QStringLiteral("Click")));
     document.items.append(nullptr);
     add("Click", a);
     EXPECT_TRUE(isConfigHasSpeicalTypeKey(&document, QStringLiteral("Click")));
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(&document, QStringLiteral("click")));
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(&document, QStringLiteral("Tip")));
-}
-
-TEST_F(KeyQuestions, NullArgumentsAnswerNo) {
-    add("Fire", a);
+    EXPECT_FALSE(isConfigHasSpeicalTypeKey(nullptr, QStringLiteral("Click")));
     ConfigKey key = a;
     EXPECT_FALSE(isConfigKeyMatch(nullptr, &key, &key));
     EXPECT_FALSE(isConfigKeyMatch(&document, nullptr, &key));
     EXPECT_FALSE(isConfigKeyMatch(&document, &key, nullptr));
-    EXPECT_FALSE(isConfigHasSpeicalTypeKey(nullptr, QStringLiteral("Fire")));
 }
