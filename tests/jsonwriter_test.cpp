@@ -4,6 +4,7 @@
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/jsonwriter_p.h>
 
 #include <Poco/DateTime.h>
@@ -177,6 +178,25 @@ TEST(JsonWriter, StreamedContainersGiveTheTextOfTheTree) {
         writer.endArray();
         writer.endObject();
         EXPECT_EQ(text, library(tree, indent)) << "indent " << indent;
+    }
+}
+
+// Texts reach the tree as Qt converts them to UTF-8, ASCII or not.
+TEST(JsonPut, StoresTextsAsTheirUtf8) {
+    QFile file(testsupport::sharedPath("testdata/naughty-strings/blns.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList texts = {QString(), QStringLiteral("plain"), QString(QChar(QChar::Null)),
+                         QString(QChar(0xD800)), QString::fromUtf8("caf\xc3\xa9")};
+    while (!file.atEnd())
+        texts.append(QString::fromUtf8(file.readLine()));
+    Object object;
+    json::put(object, "lines", texts);
+    const Array::Ptr lines = object.getArray("lines");
+    ASSERT_EQ(lines->size(), std::size_t(texts.size()));
+    for (int i = 0; i < texts.size(); ++i) {
+        json::put(object, "text", texts[i]);
+        EXPECT_EQ(object.getValue<std::string>("text"), texts[i].toStdString());
+        EXPECT_EQ(lines->getElement<std::string>(unsigned(i)), texts[i].toStdString());
     }
 }
 

@@ -3,6 +3,8 @@
 #include <Poco/Exception.h>
 #include <QTextCodec>
 
+#include <string>
+
 namespace ovelkeymapmanager::json {
 
 namespace {
@@ -85,40 +87,83 @@ bool appendStringsIf(Members parent, const char* name, QStringList& out) {
     return true;
 }
 
-void put(Object& target, const char* name, const QString& value) { target.set(name, value.toStdString()); }
-void put(Object& target, const char* name, int value) { target.set(name, value); }
-void put(Object& target, const char* name, double value) { target.set(name, value); }
-void put(Object& target, const char* name, bool value) { target.set(name, value); }
-void put(Object& target, const char* name, const ConfigKey& value) { put(target, name, keyObject(value)); }
+namespace {
+
+// Object::set copies the name it is given: one reused buffer per thread spares building a string
+// for every member written.
+void set(Object& target, const char* name, const Poco::Dynamic::Var& value) {
+    thread_local std::string key;
+    key.assign(name);
+    target.set(key, value);
+}
+
+// ASCII, nearly every text a document holds, is copied as it is, without the detour through a
+// QByteArray; other texts are converted by Qt.
+std::string utf8(const QString& text) {
+    const ushort* const units = text.utf16();
+    const std::size_t size = std::size_t(text.size());
+    ushort all = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        all |= units[i];
+    if (all >= 0x80)
+        return text.toStdString();
+    return std::string(units, units + size);
+}
+
+// A member holding a new object, filled in place rather than built aside and moved in.
+template <typename Fill> void putObject(Object& target, const char* name, Fill fill) {
+    ObjectPtr child(new Object);
+    fill(*child);
+    set(target, name, child);
+}
+
+void fillKey(Object& object, const ConfigKey& key) {
+    put(object, "device", key.device);
+    put(object, "text", key.text);
+    put(object, "virtual_key", key.virtualKey);
+    put(object, "scan_code", key.scanCode);
+}
+
+void fillPosition(Object& object, double x, double y) {
+    put(object, "rel_x", x);
+    put(object, "rel_y", y);
+}
+
+} // namespace
+
+void put(Object& target, const char* name, const QString& value) { set(target, name, utf8(value)); }
+void put(Object& target, const char* name, int value) { set(target, name, value); }
+void put(Object& target, const char* name, double value) { set(target, name, value); }
+void put(Object& target, const char* name, bool value) { set(target, name, value); }
+
+void put(Object& target, const char* name, const ConfigKey& value) {
+    putObject(target, name, [&](Object& object) { fillKey(object, value); });
+}
 
 void put(Object& target, const char* name, Object&& child) {
-    target.set(name, ObjectPtr(new Object(std::move(child))));
+    set(target, name, ObjectPtr(new Object(std::move(child))));
 }
 
 void put(Object& target, const char* name, const QStringList& lines) {
     Poco::JSON::Array::Ptr array(new Poco::JSON::Array);
     for (const QString& line : lines)
-        array->add(line.toStdString());
-    target.set(name, array);
+        array->add(utf8(line));
+    set(target, name, array);
 }
 
 void putPosition(Object& target, const char* name, double x, double y) {
-    put(target, name, positionObject(x, y));
+    putObject(target, name, [&](Object& object) { fillPosition(object, x, y); });
 }
 
 Object keyObject(const ConfigKey& key) {
     Object object;
-    put(object, "device", key.device);
-    put(object, "text", key.text);
-    put(object, "virtual_key", key.virtualKey);
-    put(object, "scan_code", key.scanCode);
+    fillKey(object, key);
     return object;
 }
 
 Object positionObject(double x, double y) {
     Object object;
-    put(object, "rel_x", x);
-    put(object, "rel_y", y);
+    fillPosition(object, x, y);
     return object;
 }
 
