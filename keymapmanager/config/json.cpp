@@ -89,18 +89,10 @@ bool appendStringsIf(Members parent, const char* name, QStringList& out) {
 
 namespace {
 
-// Object::set copies the name it is given: one reused buffer per thread spares building a string
-// for every member written.
-void set(Object& target, const char* name, const Poco::Dynamic::Var& value) {
-    thread_local std::string key;
-    key.assign(name);
-    target.set(key, value);
-}
-
 // ASCII, nearly every text a document holds, is copied as it is, without the detour through a
 // QByteArray; other texts are converted by Qt.
 std::string utf8(const QString& text) {
-    const ushort* const units = text.utf16();
+    const auto* const units = reinterpret_cast<const ushort*>(text.unicode());
     const std::size_t size = std::size_t(text.size());
     ushort all = 0;
     for (std::size_t i = 0; i < size; ++i)
@@ -114,7 +106,7 @@ std::string utf8(const QString& text) {
 template <typename Fill> void putObject(Object& target, const char* name, Fill fill) {
     ObjectPtr child(new Object);
     fill(*child);
-    set(target, name, child);
+    target.set(name, child);
 }
 
 void fillKey(Object& object, const ConfigKey& key) {
@@ -131,24 +123,24 @@ void fillPosition(Object& object, double x, double y) {
 
 } // namespace
 
-void put(Object& target, const char* name, const QString& value) { set(target, name, utf8(value)); }
-void put(Object& target, const char* name, int value) { set(target, name, value); }
-void put(Object& target, const char* name, double value) { set(target, name, value); }
-void put(Object& target, const char* name, bool value) { set(target, name, value); }
+void put(Object& target, const char* name, const QString& value) { target.set(name, utf8(value)); }
+void put(Object& target, const char* name, int value) { target.set(name, value); }
+void put(Object& target, const char* name, double value) { target.set(name, value); }
+void put(Object& target, const char* name, bool value) { target.set(name, value); }
 
 void put(Object& target, const char* name, const ConfigKey& value) {
     putObject(target, name, [&](Object& object) { fillKey(object, value); });
 }
 
 void put(Object& target, const char* name, Object&& child) {
-    set(target, name, ObjectPtr(new Object(std::move(child))));
+    target.set(name, ObjectPtr(new Object(std::move(child))));
 }
 
 void put(Object& target, const char* name, const QStringList& lines) {
     Poco::JSON::Array::Ptr array(new Poco::JSON::Array);
     for (const QString& line : lines)
         array->add(utf8(line));
-    set(target, name, array);
+    target.set(name, array);
 }
 
 void putPosition(Object& target, const char* name, double x, double y) {
