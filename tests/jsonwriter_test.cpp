@@ -4,6 +4,7 @@
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/jsonwriter_p.h>
 
@@ -385,6 +386,11 @@ TEST(DocumentText, IsTheTextOfTheWholeTree) {
         }
         EXPECT_EQ(documentText(*document).toStdString(), wholeTreeText(*document));
     }
+    KeymapConfig everyType;
+    for (const QString& name : configItemTypeNames())
+        everyType.items.append(CreateConfigItem(name));
+    ASSERT_EQ(everyType.items.size(), 24);
+    EXPECT_EQ(documentText(everyType).toStdString(), wholeTreeText(everyType));
     const KeymapConfig empty;
     EXPECT_EQ(documentText(empty).toStdString(), wholeTreeText(empty));
 }
