@@ -4,6 +4,7 @@
 #include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/jsonsyntax_p.h>
+#include <keymapmanager/config/jsonwriter_p.h>
 #include <keymapmanager/config/keymapconfig.h>
 #include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/keymapmanager.h>
@@ -18,7 +19,7 @@
 #include <cctype>
 #include <memory>
 #include <new>
-#include <sstream>
+#include <string>
 #include <typeinfo>
 #include <vector>
 
@@ -171,37 +172,59 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
     return new KeymapConfig(std::move(list), info.release(), param.release());
 }
 
-QByteArray documentText(const KeymapConfig& document) {
-    Poco::JSON::Array::Ptr keymaps(new Poco::JSON::Array);
-    for (const ConfigItem* item : document.items) {
-        if (item)
-            keymaps->add(json::ObjectPtr(new json::Object(item->toJson())));
-    }
+namespace {
+
+// Text is handed on in pieces of about this size, small enough to stay in the cache.
+constexpr std::size_t kPieceSize = 64 * 1024;
+
+// Hands the document's canonical text to takePiece, piece by piece. Each item's object is built,
+// written and dropped before the next, so the tree of the whole document never exists at once; the
+// text is the same as stringifying it with indent 4, the root's members in their sorted order.
+// False when a number JSON cannot hold (NaN, an infinity) had to be written as a bare word.
+template <typename TakePiece> bool writeDocumentText(const KeymapConfig& document, TakePiece takePiece) {
     const KeymapInfo defaultInfo;
     const KeymapParam defaultParam;
     const KeymapInfo& info = document.info ? *document.info : defaultInfo;
     const KeymapParam& param = document.param ? *document.param : defaultParam;
 
-    json::Object root;
-    root.set("keymaps", keymaps);
-    json::put(root, "info", info.toJson());
-    json::put(root, "param", param.toJson(info.isJoystick));
+    std::string text;
+    json::TextWriter writer(text, 4);
+    writer.beginObject();
+    writer.key("info");
+    writer.value(info.toJson());
+    writer.key("keymaps");
+    writer.beginArray();
+    for (const ConfigItem* item : document.items) {
+        if (!item)
+            continue;
+        writer.element();
+        writer.value(item->toJson());
+        if (text.size() >= kPieceSize) {
+            takePiece(text);
+            text.clear();
+        }
+    }
+    writer.endArray();
+    writer.key("param");
+    writer.value(param.toJson(info.isJoystick));
+    writer.endObject();
+    takePiece(text);
+    return writer.numbersValid();
+}
 
-    std::ostringstream out;
-    root.stringify(out, 4);
-    const std::string text = out.str();
-    return QByteArray(text.data(), int(text.size()));
+} // namespace
+
+QByteArray documentText(const KeymapConfig& document) {
+    QByteArray bytes;
+    writeDocumentText(document,
+                      [&](const std::string& piece) { bytes.append(piece.data(), int(piece.size())); });
+    return bytes;
 }
 
 bool saveDocument(const QString& path, const KeymapConfig* document) {
     if (!document)
         return false;
     keymaplog::debug("save keymap config and info: ", path);
-    const QByteArray text = documentText(*document);
-    // A number JSON cannot hold (NaN or an infinity that a host stored) would be written as a bare
-    // word, and no load would accept the file again: the previous file is kept instead.
-    if (json::syntaxErrorOffset(text) >= 0)
-        return false;
     // The finished text replaces the target by renaming: a device, a pipe or a socket there would
     // be replaced by a plain file (and /dev/null lost, for a caller running as root).
     const QFileInfo target(path);
@@ -210,7 +233,13 @@ bool saveDocument(const QString& path, const KeymapConfig* document) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(text) != text.size()) {
+    bool written = true;
+    const bool valid = writeDocumentText(*document, [&](const std::string& piece) {
+        written = written && file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
+    });
+    // A number JSON cannot hold (NaN or an infinity that a host stored) would make the file
+    // unloadable: the previous file is kept instead.
+    if (!written || !valid) {
         file.cancelWriting();
         return false;
     }

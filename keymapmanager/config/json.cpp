@@ -3,6 +3,8 @@
 #include <Poco/Exception.h>
 #include <QTextCodec>
 
+#include <string>
+
 namespace ovelkeymapmanager::json {
 
 namespace {
@@ -85,11 +87,50 @@ bool appendStringsIf(Members parent, const char* name, QStringList& out) {
     return true;
 }
 
-void put(Object& target, const char* name, const QString& value) { target.set(name, value.toStdString()); }
+namespace {
+
+// ASCII, nearly every text a document holds, is copied as it is, without the detour through a
+// QByteArray; other texts are converted by Qt.
+std::string utf8(const QString& text) {
+    const auto* const units = reinterpret_cast<const ushort*>(text.unicode());
+    const std::size_t size = std::size_t(text.size());
+    ushort all = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        all |= units[i];
+    if (all >= 0x80)
+        return text.toStdString();
+    return std::string(units, units + size);
+}
+
+// A member holding a new object, filled in place rather than built aside and moved in.
+template <typename Fill> void putObject(Object& target, const char* name, Fill fill) {
+    ObjectPtr child(new Object);
+    fill(*child);
+    target.set(name, child);
+}
+
+void fillKey(Object& object, const ConfigKey& key) {
+    put(object, "device", key.device);
+    put(object, "text", key.text);
+    put(object, "virtual_key", key.virtualKey);
+    put(object, "scan_code", key.scanCode);
+}
+
+void fillPosition(Object& object, double x, double y) {
+    put(object, "rel_x", x);
+    put(object, "rel_y", y);
+}
+
+} // namespace
+
+void put(Object& target, const char* name, const QString& value) { target.set(name, utf8(value)); }
 void put(Object& target, const char* name, int value) { target.set(name, value); }
 void put(Object& target, const char* name, double value) { target.set(name, value); }
 void put(Object& target, const char* name, bool value) { target.set(name, value); }
-void put(Object& target, const char* name, const ConfigKey& value) { put(target, name, keyObject(value)); }
+
+void put(Object& target, const char* name, const ConfigKey& value) {
+    putObject(target, name, [&](Object& object) { fillKey(object, value); });
+}
 
 void put(Object& target, const char* name, Object&& child) {
     target.set(name, ObjectPtr(new Object(std::move(child))));
@@ -98,27 +139,23 @@ void put(Object& target, const char* name, Object&& child) {
 void put(Object& target, const char* name, const QStringList& lines) {
     Poco::JSON::Array::Ptr array(new Poco::JSON::Array);
     for (const QString& line : lines)
-        array->add(line.toStdString());
+        array->add(utf8(line));
     target.set(name, array);
 }
 
 void putPosition(Object& target, const char* name, double x, double y) {
-    put(target, name, positionObject(x, y));
+    putObject(target, name, [&](Object& object) { fillPosition(object, x, y); });
 }
 
 Object keyObject(const ConfigKey& key) {
     Object object;
-    put(object, "device", key.device);
-    put(object, "text", key.text);
-    put(object, "virtual_key", key.virtualKey);
-    put(object, "scan_code", key.scanCode);
+    fillKey(object, key);
     return object;
 }
 
 Object positionObject(double x, double y) {
     Object object;
-    put(object, "rel_x", x);
-    put(object, "rel_y", y);
+    fillPosition(object, x, y);
     return object;
 }
 

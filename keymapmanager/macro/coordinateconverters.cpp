@@ -1,16 +1,13 @@
 #include <keymapmanager/macro/coordinateconverters_p.h>
 
+#include <keymapmanager/macro/linescans_p.h>
 #include <keymapmanager/macro/macronumbers_p.h>
-#include <keymapmanager/macro/macropatterns_p.h>
 
 namespace ovelkeymapmanager {
 
 namespace {
 
-// White space as the patterns' \s reads it (no Unicode properties): blank, tab to carriage return.
-bool isSpace(QChar c) {
-    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
-}
+using macro::isBlank;
 
 // The items of a line that fits its command's grammar, in order: what a left-to-right search for
 // "(\d+),(\d+)|mouse" (editing) or "\((\d+\.?\d*),(\d+\.?\d*)\)|mouse" (running) would find, since
@@ -19,12 +16,12 @@ bool isSpace(QChar c) {
 template <class Visit> void forEachEditingItem(const QString& text, int from, Visit visit) {
     int at = from;
     while (at < text.size()) {
-        if (isSpace(text.at(at))) {
+        if (isBlank(text.at(at))) {
             ++at;
             continue;
         }
         int end = at;
-        while (end < text.size() && !isSpace(text.at(end)))
+        while (end < text.size() && !isBlank(text.at(end)))
             ++end;
         const QStringRef item = text.midRef(at, end - at);
         const int comma = item.indexOf(QLatin1Char(','));
@@ -53,22 +50,22 @@ template <class Visit> void forEachRunningItem(const QString& text, int from, Vi
 } // namespace
 
 CoordinateCommand::CoordinateCommand(const char* editing, const char* running)
-    : editingWord(QLatin1String(editing)), runningWord(QLatin1String(running)),
-      editingLine(macro::compiled(QStringLiteral("^%1(?:\\s+(?:(\\d+),(\\d+)|mouse))+$").arg(editingWord))),
-      // A number is written \d+(?:\.\d*)?: the same numbers as \d+\.?\d*, but without the choice
-      // of where to split a run of digits, which made a long run cost quadratic time.
-      runningLine(
-          macro::compiled(QStringLiteral("^%1:(?:\\((\\d+(?:\\.\\d*)?),(\\d+(?:\\.\\d*)?)\\)|mouse)"
-                                         "(?:;(?:\\((\\d+(?:\\.\\d*)?),(\\d+(?:\\.\\d*)?)\\)|mouse))*$")
-                              .arg(runningWord))) {}
+    : editingWord(QLatin1String(editing)), runningWord(QLatin1String(running)) {}
+
+bool CoordinateCommand::fitsEditingLine(const QString& line) const {
+    return macro::fitsEditingPositions(line, editingWord);
+}
+
+bool CoordinateCommand::fitsRunningLine(const QString& line) const {
+    return macro::fitsRunningPositions(line, runningWord);
+}
 
 QString positionsToRunningText(const CoordinateCommand& command, const QString& editingText,
-                               const QRect& rect, int fractionPrecision,
-                               const QRegularExpressionMatch* lineMatch) {
+                               const QRect& rect, int fractionPrecision) {
     QString result = command.runningWord;
     result.reserve(editingText.size() * 3);
     result += QLatin1Char(':');
-    if (macro::matchOf(command.editingLine, editingText, lineMatch).hasMatch()) {
+    if (command.fitsEditingLine(editingText)) {
         const macro::ScreenSize size(rect);
         // Dividing by an empty rectangle would write "inf" or "nan"; in a line that fits the
         // grammar, a comma means a pixel pair.
@@ -92,12 +89,11 @@ QString positionsToRunningText(const CoordinateCommand& command, const QString& 
 }
 
 QString positionsToEditingText(const CoordinateCommand& command, const QString& runningText,
-                               const QRect& rect, int pixelPrecision,
-                               const QRegularExpressionMatch* lineMatch) {
+                               const QRect& rect, int pixelPrecision) {
     QString result = command.editingWord;
     result.reserve(runningText.size());
     result += QLatin1Char(' ');
-    if (macro::matchOf(command.runningLine, runningText, lineMatch).hasMatch()) {
+    if (command.fitsRunningLine(runningText)) {
         const macro::ScreenSize size(rect);
         forEachRunningItem(
             runningText, command.runningWord.size() + 1, [&](const QStringRef& x, const QStringRef& y) {

@@ -5,27 +5,25 @@
 
 #include <keymapmanager/macro/marcoconverter_p.h>
 
-#include <QRegularExpression>
-
 namespace ovelkeymapmanager {
 
-// The compiled grammar of one coordinate command.
+// The grammar of one coordinate command.
 struct CoordinateCommand {
     CoordinateCommand(const char* editingWord, const char* runningWord);
 
+    // Whether a line fits the grammar: the word, then blank-separated pixel pairs or "mouse"; in
+    // running text the word, ':', then ';'-separated fraction pairs or "mouse".
+    bool fitsEditingLine(const QString& line) const;
+    bool fitsRunningLine(const QString& line) const;
+
     QString editingWord;
     QString runningWord;
-    QRegularExpression editingLine; // the word, then blank-separated pixel pairs or "mouse"
-    QRegularExpression runningLine; // the word, ':', then ';'-separated fraction pairs or "mouse"
 };
 
-// lineMatch: the lookup's match of the text, reused when it was made with the command's own grammar.
 QString positionsToRunningText(const CoordinateCommand& command, const QString& editingText,
-                               const QRect& rect, int fractionPrecision,
-                               const QRegularExpressionMatch* lineMatch = nullptr);
+                               const QRect& rect, int fractionPrecision);
 QString positionsToEditingText(const CoordinateCommand& command, const QString& runningText,
-                               const QRect& rect, int pixelPrecision,
-                               const QRegularExpressionMatch* lineMatch = nullptr);
+                               const QRect& rect, int pixelPrecision);
 
 template <const char* EditingWord, const char* RunningWord>
 class MarcoCoordinateConVerter : public MarcoConVerter {
@@ -35,14 +33,11 @@ public:
         return compiled;
     }
 
-    QString toEditingText() const override { return editingTextFor(nullptr); }
-    QString toRunningText() const override { return runningTextFor(nullptr); }
-    // The conversions, given the match of the stored text that the line lookup made (or null).
-    QString editingTextFor(const QRegularExpressionMatch* lineMatch) const {
-        return positionsToEditingText(command(), runningText, screenRectangle, pixelPrecision, lineMatch);
+    QString toEditingText() const override {
+        return positionsToEditingText(command(), runningText, screenRectangle, pixelPrecision);
     }
-    QString runningTextFor(const QRegularExpressionMatch* lineMatch) const {
-        return positionsToRunningText(command(), editingText, screenRectangle, fractionPrecision, lineMatch);
+    QString toRunningText() const override {
+        return positionsToRunningText(command(), editingText, screenRectangle, fractionPrecision);
     }
 };
 

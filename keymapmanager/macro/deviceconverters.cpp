@@ -1,7 +1,6 @@
 #include <keymapmanager/macro/deviceconverters_p.h>
 
 #include <keymapmanager/keys/keynames_p.h>
-#include <keymapmanager/macro/macropatterns_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -11,14 +10,18 @@ bool isNamed(DeviceArgument argument) {
     return argument == DeviceArgument::KeyName || argument == DeviceArgument::ButtonName;
 }
 
+using macro::WordArgumentScan;
+
 // Running text holds codes and wheel amounts as digits; editing text holds names and tokens as
 // non-blank runs, and wheel amounts as digits. Joystick tokens are non-blank runs in both.
-QString runningArgumentPattern(DeviceArgument argument) {
-    return argument == DeviceArgument::Token ? QStringLiteral("(\\S+)") : QStringLiteral("(\\d+)");
+WordArgumentScan::Argument runningArgumentKind(DeviceArgument argument) {
+    return argument == DeviceArgument::Token ? WordArgumentScan::Argument::NonBlank
+                                             : WordArgumentScan::Argument::Digits;
 }
 
-QString editingArgumentPattern(DeviceArgument argument) {
-    return argument == DeviceArgument::Digits ? QStringLiteral("(\\d+)") : QStringLiteral("(\\S+)");
+WordArgumentScan::Argument editingArgumentKind(DeviceArgument argument) {
+    return argument == DeviceArgument::Digits ? WordArgumentScan::Argument::Digits
+                                              : WordArgumentScan::Argument::NonBlank;
 }
 
 } // namespace
@@ -26,11 +29,13 @@ QString editingArgumentPattern(DeviceArgument argument) {
 DeviceCommand::DeviceCommand(const char* editingWord, const char* runningWord, DeviceArgument argument)
     : argument(argument), editingPrefix(QLatin1String(editingWord) + QLatin1Char(' ')),
       runningPrefix(QLatin1String(runningWord) + QLatin1Char(':')),
-      editingArgument(macro::compiled(QLatin1String(editingWord) + QLatin1String("\\s+") +
-                                      editingArgumentPattern(argument) + QLatin1Char('$'))),
-      runningArgument(macro::compiled(runningPrefix + runningArgumentPattern(argument))),
+      editingArgument(QLatin1String(editingWord), WordArgumentScan::Separator::Blanks,
+                      editingArgumentKind(argument), WordArgumentScan::End::Line),
+      runningArgument(runningPrefix, WordArgumentScan::Separator::None, runningArgumentKind(argument),
+                      WordArgumentScan::End::Open),
       editingLine(argument == DeviceArgument::Token
-                      ? macro::compiled(QLatin1String(editingWord) + QLatin1String("\\s+(\\S+)"))
+                      ? WordArgumentScan(QLatin1String(editingWord), WordArgumentScan::Separator::Blanks,
+                                         WordArgumentScan::Argument::NonBlank, WordArgumentScan::End::Open)
                       : editingArgument) {}
 
 QString DeviceCommand::nameClass() const {
@@ -44,22 +49,20 @@ QString DeviceCommand::nameClass() const {
     }
 }
 
-QString deviceToRunningText(const DeviceCommand& command, const QString& editingText,
-                            const QRegularExpressionMatch* lineMatch) {
-    const QString argument = macro::matchOf(command.editingArgument, editingText, lineMatch).captured(1);
+QString deviceToRunningText(const DeviceCommand& command, const QString& editingText) {
+    const QString argument = command.editingArgument.find(editingText).toString();
     if (!isNamed(command.argument))
         return command.runningPrefix + argument;
     return command.runningPrefix + QString::number(macroCodeForName(command.nameClass(), argument));
 }
 
-QString deviceToEditingText(const DeviceCommand& command, const QString& runningText,
-                            const QRegularExpressionMatch* lineMatch) {
-    const QRegularExpressionMatch match = macro::matchOf(command.runningArgument, runningText, lineMatch);
+QString deviceToEditingText(const DeviceCommand& command, const QString& runningText) {
+    const QStringRef argument = command.runningArgument.find(runningText);
     if (!isNamed(command.argument))
-        return command.editingPrefix + match.captured(1);
+        return command.editingPrefix + argument.toString();
     // A code too large for an int reads as 0; a code without a name leaves the name empty.
     const QString name =
-        match.hasMatch() ? macroNameForCode(command.nameClass(), match.captured(1).toInt()) : QString();
+        argument.isNull() ? QString() : macroNameForCode(command.nameClass(), argument.toInt());
     return command.editingPrefix + name;
 }
 

@@ -2,9 +2,8 @@
 // mouse wheel ("key_press ctrl" <-> "keyboard_press:29", "joystick_press LT" <-> "joystick_press:LT").
 #pragma once
 
+#include <keymapmanager/macro/linescans_p.h>
 #include <keymapmanager/macro/marcoconverter_p.h>
-
-#include <QRegularExpression>
 
 namespace ovelkeymapmanager {
 
@@ -16,27 +15,24 @@ enum class DeviceArgument {
     Digits,     // a wheel amount, the same digits in both forms
 };
 
-// The compiled grammar of one device command.
+// The grammar of one device command.
 struct DeviceCommand {
     DeviceCommand(const char* editingWord, const char* runningWord, DeviceArgument argument);
     // "key" or "btn" for the naming functions; empty for arguments that pass through.
     QString nameClass() const;
 
     DeviceArgument argument;
-    QString editingPrefix;              // "key_press "
-    QString runningPrefix;              // "keyboard_press:"
-    QRegularExpression editingArgument; // key_press\s+(\S+)$
-    QRegularExpression runningArgument; // keyboard_press:(\d+)
-    // What recognises an editing line: the argument pattern, except that a joystick line may go on
-    // after its token.
-    QRegularExpression editingLine;
+    QString editingPrefix;                   // "key_press "
+    QString runningPrefix;                   // "keyboard_press:"
+    macro::WordArgumentScan editingArgument; // key_press\s+(\S+)$ (wheel: (\d+))
+    macro::WordArgumentScan runningArgument; // keyboard_press:(\d+) (joystick: (\S+))
+    // What recognises an editing line: the argument scan, except that a joystick line may go on
+    // after its token (joystick_press\s+(\S+)).
+    macro::WordArgumentScan editingLine;
 };
 
-// lineMatch: the lookup's match of the text, reused when it was made with the command's own pattern.
-QString deviceToRunningText(const DeviceCommand& command, const QString& editingText,
-                            const QRegularExpressionMatch* lineMatch = nullptr);
-QString deviceToEditingText(const DeviceCommand& command, const QString& runningText,
-                            const QRegularExpressionMatch* lineMatch = nullptr);
+QString deviceToRunningText(const DeviceCommand& command, const QString& editingText);
+QString deviceToEditingText(const DeviceCommand& command, const QString& runningText);
 
 template <const char* EditingWord, const char* RunningWord, DeviceArgument Argument>
 class MarcoDeviceConVerter : public MarcoConVerter {
@@ -46,15 +42,8 @@ public:
         return compiled;
     }
 
-    QString toEditingText() const override { return editingTextFor(nullptr); }
-    QString toRunningText() const override { return runningTextFor(nullptr); }
-    // The conversions, given the match of the stored text that the line lookup made (or null).
-    QString editingTextFor(const QRegularExpressionMatch* lineMatch) const {
-        return deviceToEditingText(command(), runningText, lineMatch);
-    }
-    QString runningTextFor(const QRegularExpressionMatch* lineMatch) const {
-        return deviceToRunningText(command(), editingText, lineMatch);
-    }
+    QString toEditingText() const override { return deviceToEditingText(command(), runningText); }
+    QString toRunningText() const override { return deviceToRunningText(command(), editingText); }
 };
 
 namespace macroword {

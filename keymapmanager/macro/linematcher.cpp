@@ -80,6 +80,13 @@ LineMatcher LineMatcher::search(const QRegularExpression& pattern, const QString
     return matcher;
 }
 
+LineMatcher LineMatcher::scan(const QString& text, bool opensLine, std::function<bool(const QString&)> test) {
+    LineMatcher matcher(Kind::Scan, text);
+    matcher.m_textOpensLine = opensLine;
+    matcher.m_scan = std::move(test);
+    return matcher;
+}
+
 LineMatcher LineMatcher::equals(const QString& word) {
     return LineMatcher(Kind::Equals, word);
 }
@@ -88,25 +95,14 @@ LineMatcher LineMatcher::prefix(const QString& word) {
     return LineMatcher(Kind::Prefix, word);
 }
 
-bool LineMatcher::mayAccept(const QString& line, const AsciiSet& lineChars) const {
-    if (m_text.isEmpty())
-        return true;
-    if (line.size() < m_text.size() || (m_kind == Kind::Equals && line.size() != m_text.size()))
-        return false;
-    if (m_kind == Kind::Search && !m_textOpensLine)
-        return lineChars.covers(m_textChars);
-    return line.at(0) == m_text.at(0);
-}
-
-bool LineMatcher::accepts(const QString& line, const AsciiSet& lineChars,
-                          std::optional<QRegularExpressionMatch>* lineMatch) const {
-    if (!mayAccept(line, lineChars))
-        return false;
+bool LineMatcher::acceptsFully(const QString& line, std::optional<QRegularExpressionMatch>* lineMatch) const {
     switch (m_kind) {
     case Kind::Equals:
         return line == m_text;
     case Kind::Prefix:
         return line.startsWith(m_text);
+    case Kind::Scan:
+        return m_scan(line);
     case Kind::Search:
         break;
     }

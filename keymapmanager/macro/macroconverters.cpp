@@ -1,7 +1,10 @@
 #include <keymapmanager/macro/macroconverters_p.h>
 
+#include <keymapmanager/keys/keynames_p.h>
+
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 namespace ovelkeymapmanager {
 
@@ -48,13 +51,23 @@ template <class Converter> ConverterEntry entry(LineMatcher editing, LineMatcher
 LineMatcher search(const QRegularExpression& pattern) {
     return LineMatcher::search(pattern);
 }
-LineMatcher knownName(const DeviceCommand& command) {
-    return LineMatcher::search(command.editingArgument, command.nameClass());
+
+// A line with the scan's word and argument; with a name class, the argument must be a known name.
+LineMatcher argumentScan(const macro::WordArgumentScan& scan, const QString& nameClass = QString()) {
+    return LineMatcher::scan(scan.word(), false, [&scan, nameClass](const QString& line) {
+        const QStringRef argument = scan.find(line);
+        return !argument.isNull() &&
+               (nameClass.isEmpty() || macroCodeForName(nameClass, argument.toString()) != -1);
+    });
 }
 
 template <class Converter> ConverterEntry coordinateEntry() {
     const CoordinateCommand& command = Converter::command();
-    return entry<Converter>(search(command.editingLine), search(command.runningLine));
+    return entry<Converter>(
+        LineMatcher::scan(command.editingWord, true,
+                          [&command](const QString& line) { return command.fitsEditingLine(line); }),
+        LineMatcher::scan(command.runningWord + QLatin1Char(':'), true,
+                          [&command](const QString& line) { return command.fitsRunningLine(line); }));
 }
 
 template <class Converter> ConverterEntry captureEntry() {
@@ -70,13 +83,14 @@ template <class Converter> ConverterEntry lastTokenEntry() {
 // Key and button commands accept only names that the naming tables know.
 template <class Converter> ConverterEntry namedDeviceEntry() {
     const DeviceCommand& command = Converter::command();
-    return entry<Converter>(knownName(command), search(command.runningArgument));
+    return entry<Converter>(argumentScan(command.editingArgument, command.nameClass()),
+                            argumentScan(command.runningArgument));
 }
 
 // Joystick and wheel commands pass their argument through.
 template <class Converter> ConverterEntry plainDeviceEntry() {
     const DeviceCommand& command = Converter::command();
-    return entry<Converter>(search(command.editingLine), search(command.runningArgument));
+    return entry<Converter>(argumentScan(command.editingLine), argumentScan(command.runningArgument));
 }
 
 template <class Converter> ConverterEntry wordEntry() {
@@ -84,15 +98,37 @@ template <class Converter> ConverterEntry wordEntry() {
                             LineMatcher::equals(Converter::runningWord()));
 }
 
-const ConverterEntry* findEntry(LineMatcher ConverterEntry::*side, const QString& line,
-                                std::optional<QRegularExpressionMatch>* lineMatch) {
-    const AsciiSet lineChars(line);
-    for (const ConverterEntry& candidate : converterEntries()) {
-        if ((candidate.*side).accepts(line, lineChars, lineMatch))
-            return &candidate;
+// For each ASCII first character of a line, the entries (in their order) whose matcher may accept
+// a line that begins with it; the others want another first character, so skipping them never
+// changes which entry accepts. Empty lines and other first characters meet every entry.
+class Candidates {
+public:
+    explicit Candidates(LineMatcher ConverterEntry::*side) : m_side(side) {
+        for (const ConverterEntry& entry : converterEntries()) {
+            const QChar leading = (entry.*side).leadingChar();
+            for (int first = 0; first < kOther; ++first) {
+                if (leading.isNull() || leading.unicode() == first)
+                    m_byFirst[first].push_back(&entry);
+            }
+            m_byFirst[kOther].push_back(&entry);
+        }
     }
-    return nullptr;
-}
+
+    const ConverterEntry* find(const QString& line, std::optional<QRegularExpressionMatch>* lineMatch) const {
+        const ushort first = line.isEmpty() ? kOther : qMin(line.at(0).unicode(), kOther);
+        const AsciiSet lineChars(line);
+        for (const ConverterEntry* candidate : m_byFirst[first]) {
+            if ((candidate->*m_side).accepts(line, lineChars, lineMatch))
+                return candidate;
+        }
+        return nullptr;
+    }
+
+private:
+    static constexpr ushort kOther = 128;
+    LineMatcher ConverterEntry::*m_side;
+    std::array<std::vector<const ConverterEntry*>, kOther + 1> m_byFirst;
+};
 
 } // namespace
 
@@ -138,12 +174,14 @@ const std::array<ConverterEntry, 31>& converterEntries() {
 
 const ConverterEntry* findEditingEntry(const QString& line,
                                        std::optional<QRegularExpressionMatch>* lineMatch) {
-    return findEntry(&ConverterEntry::editing, line, lineMatch);
+    static const Candidates candidates(&ConverterEntry::editing);
+    return candidates.find(line, lineMatch);
 }
 
 const ConverterEntry* findRunningEntry(const QString& line,
                                        std::optional<QRegularExpressionMatch>* lineMatch) {
-    return findEntry(&ConverterEntry::running, line, lineMatch);
+    static const Candidates candidates(&ConverterEntry::running);
+    return candidates.find(line, lineMatch);
 }
 
 MarcoConVerterPtr findEditingConverter(const QString& line) {
