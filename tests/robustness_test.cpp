@@ -6,7 +6,6 @@
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/documentio_p.h>
-#include <keymapmanager/config/jsonsyntax_p.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -16,7 +15,6 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -73,46 +71,6 @@ long peakResidentKiB() {
 }
 
 } // namespace
-
-TEST(JsonSyntax, FindsTheFirstByteThatCannotContinueTheText) {
-    const struct {
-        QByteArray text;
-        int offset;
-    } rows[] = {
-        {"{}", -1},
-        {" [1, -2.5e+3, true, false, null, \"a\\u00e9\\n\", {\"k\": []}] ", -1},
-        {nested(100000, "[", "]"), -1},
-        {"{\"a\": 1, \"a\": 2}", -1},
-        {"", 0},
-        {"   ", 3},
-        {"{", 1},
-        {"{\"a\" 1}", 5},
-        {"{\"a\": 1 \"b\": 2}", 8},
-        {"[1,]", 3},
-        {"[01]", 2},
-        {"[1.]", 3},
-        {"[-]", 2},
-        {"[tru]", 4},
-        {"[\"a\\x\"]", 4},
-        {"[\"\\u12G4\"]", 6},
-        {QByteArray("[\"a\0b\"]", 7), 3},
-        {"{} x", 3},
-        {QByteArray(100000, '['), 100000},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(json::syntaxErrorOffset(row.text), row.offset) << row.text.left(40).toStdString();
-}
-
-TEST_F(Hostile, LoadReportPointsAtTheFaultWithoutLeakingOnDuplicateKeys) {
-    // Duplicate keys holding containers used to leak inside the position finder.
-    const QString file = write("dup.json", "{\"a\": [1], \"a\": {\"b\": [2]},\n  \"c\": tru }");
-    KeymapLoadReport report;
-    ConfigPtr config(LoadConfigAndInfoWithReport(file, false, &report));
-    EXPECT_FALSE(report.ok);
-    EXPECT_EQ(report.line, 2);
-    EXPECT_EQ(report.column, 11);
-    QThreadPool::globalInstance()->waitForDone(10000);
-}
 
 struct HostileText {
     const char* name;

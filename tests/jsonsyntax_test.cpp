@@ -1,0 +1,60 @@
+// Where a text stops being JSON: the scan behind the position in a load report.
+#include "support/testsupport.h"
+
+#include <keymapmanager/config/jsonsyntax_p.h>
+
+#include <QThreadPool>
+#include <gtest/gtest.h>
+
+using namespace ovelkeymapmanager;
+using testsupport::ConfigPtr;
+
+namespace {
+
+QByteArray nested(int depth) {
+    return QByteArray("[").repeated(depth) + "1" + QByteArray("]").repeated(depth);
+}
+
+} // namespace
+
+TEST(JsonSyntax, FindsTheFirstByteThatCannotContinueTheText) {
+    const struct {
+        QByteArray text;
+        int offset;
+    } rows[] = {
+        {"{}", -1},
+        {" [1, -2.5e+3, true, false, null, \"a\\u00e9\\n\", {\"k\": []}] ", -1},
+        {nested(100000), -1},
+        {"{\"a\": 1, \"a\": 2}", -1},
+        {"", 0},
+        {"   ", 3},
+        {"{", 1},
+        {"{\"a\" 1}", 5},
+        {"{\"a\": 1 \"b\": 2}", 8},
+        {"[1,]", 3},
+        {"[01]", 2},
+        {"[1.]", 3},
+        {"[-]", 2},
+        {"[tru]", 4},
+        {"[\"a\\x\"]", 4},
+        {"[\"\\u12G4\"]", 6},
+        {QByteArray("[\"a\0b\"]", 7), 3},
+        {"{} x", 3},
+        {QByteArray(100000, '['), 100000},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(json::syntaxErrorOffset(row.text), row.offset) << row.text.left(40).toStdString();
+}
+
+TEST(JsonSyntax, LoadReportPointsAtTheFaultWithoutLeakingOnDuplicateKeys) {
+    // Duplicate keys holding containers made Qt's parser, which used to find the position, leak.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("dup.json"));
+    testsupport::writeFile(file, "{\"a\": [1], \"a\": {\"b\": [2]},\n  \"c\": tru }");
+    KeymapLoadReport report;
+    ConfigPtr config(LoadConfigAndInfoWithReport(file, false, &report));
+    EXPECT_FALSE(report.ok);
+    EXPECT_EQ(report.line, 2);
+    EXPECT_EQ(report.column, 11);
+    QThreadPool::globalInstance()->waitForDone(10000);
+}
