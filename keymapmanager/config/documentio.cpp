@@ -237,9 +237,10 @@ bool saveDocument(const QString& path, const KeymapConfig* document) {
     const bool valid = writeDocumentText(*document, [&](const std::string& piece) {
         written = written && file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
     });
-    // A number JSON cannot hold (NaN or an infinity that a host stored) would make the file
-    // unloadable: the previous file is kept instead.
-    if (!written || !valid) {
+    // Flushed here because Qt 5's commit() does not report a failure of its own final flush. A number
+    // JSON cannot hold (NaN or an infinity that a host stored) would make the file unloadable: the
+    // previous file is kept instead.
+    if (!written || !file.flush() || !valid) {
         file.cancelWriting();
         return false;
     }
