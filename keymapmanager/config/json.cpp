@@ -12,6 +12,8 @@ thread_local const char* t_lastMember = "";
 
 // QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
 QString textFromUtf8(const std::string& utf8) {
+    if (utf8.compare(0, 3, "\xEF\xBB\xBF") != 0)
+        return QString::fromUtf8(utf8.data(), int(utf8.size())); // the fast decoder, for all other text
     static QTextCodec* const codec = QTextCodec::codecForMib(106); // UTF-8
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     return codec->toUnicode(utf8.data(), int(utf8.size()), &state);
