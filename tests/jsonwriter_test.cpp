@@ -83,30 +83,17 @@ TEST(JsonWriter, WritesTheNaughtyStringsAsTheLibraryDoes) {
     expectSameTextForStrings(texts);
 }
 
+using limits = std::numeric_limits<double>;
+const double kNumbers[] = {0.0,   -0.0, 1.0,  -1.5, 0.1,  0.30000000000000004,
+                           100.0, 1e15, 1e16, 1e21, 1e-6, 1e-7};
+const double kLimits[] = {limits::min(),     limits::denorm_min(), limits::max(),       limits::lowest(),
+                          limits::epsilon(), limits::infinity(),   -limits::infinity(), limits::quiet_NaN()};
+
 TEST(JsonWriter, WritesNumbersAsTheLibraryDoes) {
-    using limits = std::numeric_limits<double>;
     Array::Ptr numbers(new Array);
-    for (double value : {0.0,
-                         -0.0,
-                         1.0,
-                         -1.5,
-                         0.1,
-                         1.0 / 3,
-                         100.0,
-                         1e15,
-                         1e16,
-                         1e21,
-                         1e-6,
-                         1e-7,
-                         123456789.125,
-                         limits::min(),
-                         limits::denorm_min(),
-                         limits::max(),
-                         limits::lowest(),
-                         limits::epsilon(),
-                         limits::infinity(),
-                         -limits::infinity(),
-                         limits::quiet_NaN()})
+    for (double value : kNumbers)
+        numbers->add(value);
+    for (double value : kLimits)
         numbers->add(value);
     std::mt19937_64 random(7);
     for (int i = 0; i < 2000; ++i) {

@@ -37,61 +37,14 @@ const CoordinateCommand* const kCoordinateCommands[] = {
 // Lines made of command words, separators, arguments and awkward characters, plus every real
 // line with one character inserted, removed or replaced at each place.
 QStringList corpus() {
-    const QStringList pieces = {q("click"),
-                                q("click_rel"),
-                                q("press"),
-                                q("press_rel"),
-                                q("curve"),
-                                q("curve_rel"),
-                                q("switch"),
-                                q("key_press"),
-                                q("keyboard_press"),
-                                q("key_switch"),
-                                q("mouse_press"),
-                                q("mouse_switch"),
-                                q("joystick_press"),
-                                q("joystick_release"),
-                                q("mouse_wheelup"),
-                                q("mouse_wheeldown"),
-                                q(":"),
-                                q(" "),
-                                q("  "),
-                                q("\t"),
-                                q("\n"),
-                                q("\v"),
-                                q("\f"),
-                                q("\r"),
-                                q("\u00a0"),
-                                q("\u2003"),
-                                q("\u0085"),
-                                q("0"),
-                                q("42"),
-                                q("007"),
-                                q("\u0661"),
-                                q("1,2"),
-                                q(",,"),
-                                q("(0.5,0.25)"),
-                                q("(1.,2)"),
-                                q("(.5,1)"),
-                                q("(1,2"),
-                                q(";"),
-                                q("mouse"),
-                                q("a"),
-                                q("ctrl"),
-                                q("space"),
-                                q("left"),
-                                q("LT"),
-                                q("x"),
-                                q("."),
-                                q("\xc3\xa9"),
-                                q("\xf0\x9f\x98\x80"),
-                                QString(QChar(0xD800)),
-                                QString(QChar(0xDC00)),
-                                q("("),
-                                q(")"),
-                                q(","),
-                                q("\""),
-                                q("-1")};
+    QStringList pieces =
+        q("click click_rel press press_rel curve curve_rel switch switch_rel release release_rel key_press "
+          "keyboard_press key_switch mouse_press mouse_switch joystick_press joystick_release mouse_wheelup "
+          "mouse_wheeldown : 0 42 007 1,2 ,, (0.5,0.25) (1.,2) (.5,1) (1,2 ; mouse a ctrl space left LT x "
+          ". ( ) , \" -1 \xc3\xa9 \xf0\x9f\x98\x80 \u0661")
+            .split(QLatin1Char(' '));
+    pieces << q(" ") << q("  ") << q("\t") << q("\n") << q("\v") << q("\f") << q("\r") << q("\u00a0")
+           << q("\u2003") << q("\u0085") << QString(QChar(0xD800)) << QString(QChar(0xDC00));
     QStringList lines;
     std::mt19937 random(1234);
     for (int i = 0; i < 40000; ++i) {
@@ -100,22 +53,12 @@ QStringList corpus() {
             line += pieces.at(int(random() % unsigned(pieces.size())));
         lines.append(line);
     }
-    const QStringList real = {q("click 640,360"),
-                              q("press 100,200 mouse"),
-                              q("curve 1,2 3,4\n"),
-                              q("click_rel:(0.5,0.25);mouse"),
-                              q("release 0,0"),
-                              q("switch_rel:mouse"),
-                              q("curve_rel:(1.,2);(3,4.5)\n"),
-                              q("key_press ctrl"),
-                              q("keyboard_press:29"),
-                              q("mouse_press left"),
-                              q("mouse_press:1"),
-                              q("joystick_press LT x"),
-                              q("joystick_press:LT"),
-                              q("mouse_wheelup 2"),
-                              q("mouse_wheeldown:3"),
-                              q("xkey_press a\n")};
+    const QStringList real =
+        q("click 640,360|press 100,200 mouse|curve 1,2 3,4\n|click_rel:(0.5,0.25);mouse|release 0,0|"
+          "switch_rel:mouse|curve_rel:(1.,2);(3,4.5)\n|key_press ctrl|keyboard_press:29|mouse_press left|"
+          "mouse_press:1|joystick_press LT x|joystick_press:LT|mouse_wheelup 2|mouse_wheeldown:3|"
+          "xkey_press a\n")
+            .split(QLatin1Char('|'));
     const QString alphabet = q(" \t\n0,.:;()mxa\xc3\xa9") + QChar(0xD800);
     for (const QString& line : real) {
         lines.append(line);

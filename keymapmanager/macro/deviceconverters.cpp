@@ -2,6 +2,8 @@
 
 #include <keymapmanager/keys/keynames_p.h>
 
+#include <charconv>
+
 namespace ovelkeymapmanager {
 
 namespace {
@@ -22,6 +24,13 @@ WordArgumentScan::Argument runningArgumentKind(DeviceArgument argument) {
 WordArgumentScan::Argument editingArgumentKind(DeviceArgument argument) {
     return argument == DeviceArgument::Digits ? WordArgumentScan::Argument::Digits
                                               : WordArgumentScan::Argument::NonBlank;
+}
+
+// Appends QString::number(value).
+void appendNumber(QString& text, int value) {
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text += QLatin1String(digits, int(end - digits));
 }
 
 } // namespace
@@ -49,11 +58,17 @@ QString DeviceCommand::nameClass() const {
     }
 }
 
+// Built in place: the prefix, then the argument or, for a name, its code.
 QString deviceToRunningText(const DeviceCommand& command, const QString& editingText) {
-    const QString argument = command.editingArgument.find(editingText).toString();
-    if (!isNamed(command.argument))
-        return command.runningPrefix + argument;
-    return command.runningPrefix + QString::number(macroCodeForName(command.nameClass(), argument));
+    const QStringRef argument = command.editingArgument.find(editingText);
+    QString text;
+    text.reserve(command.runningPrefix.size() + argument.size() + 11);
+    text += command.runningPrefix;
+    if (isNamed(command.argument))
+        appendNumber(text, macroCodeForName(command.nameClass(), argument.toString()));
+    else
+        text += argument;
+    return text;
 }
 
 QString deviceToEditingText(const DeviceCommand& command, const QString& runningText) {

@@ -57,7 +57,9 @@ WordArgumentScan::WordArgumentScan(const QString& word, Separator separator, Arg
 // the argument must begin where the blanks stop and, with "$", end where the line does.
 QStringRef WordArgumentScan::find(const QString& line) const {
     const int size = line.size();
-    for (int at = m_wordFinder.indexIn(line); at >= 0; at = m_wordFinder.indexIn(line, at + 1)) {
+    // Most lines begin with their word: that occurrence is the leftmost, found without a search.
+    const int first = line.startsWith(m_word) ? 0 : m_wordFinder.indexIn(line);
+    for (int at = first; at >= 0; at = m_wordFinder.indexIn(line, at + 1)) {
         int begin = at + m_word.size();
         if (m_separator == Separator::Blanks) {
             const int blanksBegin = begin;
