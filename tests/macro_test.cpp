@@ -125,6 +125,8 @@ const Conversion kConversions[] = {
     {"xkey_press a", "keyboard_press:30", nullptr},
     {"joystick_press key_press a", "keyboard_press:30", nullptr},
     {"xdefault_sleep_time 5 key_press a", "default_sleep_time:5", nullptr},
+    {"sleep default_sleep_time 5", "default_sleep_time:5", nullptr},
+    {"text \"hi\" key_press a", "keyboard_press:30", nullptr},
     {"sleepy key_press a", "sleep", nullptr},
     {"text \"key_press a\"", "text_inject:key_press a", nullptr}, // `a"` names no key
     {"key_press mouse_wheelup 3", "mouse_wheelup:3", nullptr},
