@@ -61,23 +61,14 @@ int runCheck(const QStringList& arguments) {
         return *code;
 
     FindingReport report(QStringLiteral("check"), cli.isSet(QStringLiteral("json")));
-    const QStringList files = cli.positional();
-    Progress progress(files.size());
-    int exit = kOk;
-    for (const QString& path : files) {
-        progress.step(path);
-        const LoadedDocument document = loadDocument(path, cli.isSet(QStringLiteral("joystick")));
-        exit = worst(exit, document.exitCode());
-        if (!document.clean()) {
-            report.add(document.problem());
-            continue;
-        }
-        const QMap<QString, int> counts = itemsPerType(*document.config);
-        if (report.asJson())
-            report.addFile(summaryObject(document, counts));
-        else
-            out() << summaryLine(document, counts) << "\n";
-    }
+    const int exit = forEachDocument(cli.positional(), cli.isSet(QStringLiteral("joystick")), report,
+                                     [&](const LoadedDocument& document) {
+                                         const QMap<QString, int> counts = itemsPerType(*document.config);
+                                         if (report.asJson())
+                                             report.addFile(summaryObject(document, counts));
+                                         else
+                                             out() << summaryLine(document, counts) << "\n";
+                                     });
     report.finish();
     return exit;
 }

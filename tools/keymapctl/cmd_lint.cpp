@@ -22,18 +22,8 @@ int runLint(const QStringList& arguments) {
         return *code;
 
     FindingReport report(QStringLiteral("lint"), cli.isSet(QStringLiteral("json")));
-    const QStringList files = cli.positional();
-    Progress progress(files.size());
-    int exit = kOk;
-    for (const QString& path : files) {
-        progress.step(path);
-        const LoadedDocument document = loadDocument(path, cli.isSet(QStringLiteral("joystick")));
-        exit = worst(exit, document.exitCode());
-        if (document.clean())
-            lintDocument(document, report);
-        else
-            report.add(document.problem());
-    }
+    const int exit = forEachDocument(cli.positional(), cli.isSet(QStringLiteral("joystick")), report,
+                                     [&](const LoadedDocument& document) { lintDocument(document, report); });
     report.finish();
     return worst(exit, report.exitCode(cli.isSet(QStringLiteral("strict"))));
 }

@@ -2,6 +2,7 @@
 // which element of the file's "keymaps" each loaded item came from.
 #pragma once
 
+#include "cli.h"
 #include "findings.h"
 
 #include <keymapmanager/keymapmanager.h>
@@ -44,5 +45,23 @@ LoadedDocument loadDocument(const QString& path, bool joystick);
 
 // The "type" of a "keymaps" element, as text ("" when it has none).
 QString elementType(const QJsonArray& elements, int index);
+
+// Loads each file in turn (progress on stderr for many), reports every file that does not load
+// cleanly and hands each clean one to useClean. Returns the worst exit code of the loads.
+template <typename UseClean>
+int forEachDocument(const QStringList& files, bool joystick, FindingReport& report, UseClean useClean) {
+    Progress progress(files.size());
+    int exit = kOk;
+    for (const QString& path : files) {
+        progress.step(path);
+        const LoadedDocument document = loadDocument(path, joystick);
+        exit = worst(exit, document.exitCode());
+        if (document.clean())
+            useClean(document);
+        else
+            report.add(document.problem());
+    }
+    return exit;
+}
 
 } // namespace keymapctl
