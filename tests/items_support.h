@@ -49,7 +49,8 @@ inline std::string directionKeys(bool arrows, const std::string& mark = "") {
 // that may be left out. A new item writes no second key and no tap sequence: the rows give complete
 // ones, for the changed items.
 inline const std::string kCommon = R"({"type": "", "rel_work_position": {"rel_x": 0.0, "rel_y": 0.0},
-    "editor_icon_scale": 1.0, "key": {"device": "", "text": "", "scan_code": 2147483647, "virtual_key": 2147483647},
+    "editor_icon_scale": 1.0,
+    "key": {"device": "", "text": "", "scan_code": 2147483647, "virtual_key": 2147483647},
     "icon": {"visibility": true, "radius_correction": 1.0, "background_color": "00000066",
              "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "description": ""}})";
 inline const std::string kSecond = R"("?second_key": )" + keyJson("keyboard", "Ctrl", 17, 29);
@@ -60,7 +61,8 @@ inline const std::string kPointPolicies = R"("?first_point_policy": {"handle_typ
 inline const std::string kTargetPolicy =
     R"("?hold_center_interval_after_release": 0, "?in_line_policy": "Use_Both",
     "?target_point_input_compensatory_policy": {"enable": false, "period": 8, "steps": 3, "count": 3,
-    "distance": 0.01, "?x_policy": "Default", "?x_policy_slope_period": 1.0, "?x_policy_intercept_phaseshift": 0.0,
+    "distance": 0.01,
+    "?x_policy": "Default", "?x_policy_slope_period": 1.0, "?x_policy_intercept_phaseshift": 0.0,
     "?y_policy": "Default", "?y_policy_slope_period": 1.0, "?y_policy_intercept_phaseshift": 0.0})";
 inline std::string swipehold(bool arrows) {
     return kPointPolicies + ", " + directionKeys(arrows, "?") + R"(, "?rel_radius": 0.0, )" + kTargetPolicy;
@@ -73,6 +75,10 @@ inline const std::string kBunchClick = R"("bunch_click_type": "Continue", "bunch
 inline const std::string kButtonPolicy =
     R"("?virtual_joystick_button_policy": {"?virtual_joystick_button_text": ""})";
 inline const std::string kInputPolicy = R"("?input_policy": {"?interval": 8})";
+inline std::string pairKeys(const std::string& positive, const std::string& negative) {
+    return R"("positive_key": {"key": )" + positive + ", " + kSecond + R"(}, "negative_key": {"key": )" +
+           negative + ", " + kSecond + "}";
+}
 inline const std::string kMacro = kSecond + R"(, "?press_actions": [], "?release_actions": [])";
 
 struct TypeCase {
@@ -81,6 +87,7 @@ struct TypeCase {
     std::string takenTogether = {}; // members read into a temporary, taken over once all were read
 };
 
+// clang-format off
 inline const TypeCase kTypes[] = {
     {"Click", kSecond},
     {"Tip", kSecond},
@@ -92,16 +99,16 @@ inline const TypeCase kTypes[] = {
     {"Swipehold", swipehold(false)},
     {"VirtualLeftStick", swipehold(false)},
     {"VirtualRightStick", swipehold(true)},
-    {"Spell",
-     kSecond +
-         R"(, "spell_info": {"rel_radius": 0.5, "range": 60.0, "rel_position": {"rel_x": 0.5, "rel_y": 0.5}},
-        "swipehold_info": {"rel_radius": 0.1, "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "interval": 32,
-            "period": 16, "steps": 6, "speed": 100, )" +
-         kPointPolicies + ", " + kTargetPolicy + R"(, "?invalid_zone_info": {"enable": false,
-            "rel_radius_inside_invalid_zone": 0.005, "rel_radius_outside_invalid_zone": 0.01},
-            "?start_additional_point_info": {"enable": true, "period": 8, "distance": 0.01, "steps": 4}},
-        "spell_option": {"need_spell_direction": true, "stop_walk_after_spell": false, "walk_with_spell": true,
-            "spell_trigger_policy": "Spell_Trigger_On_Release_Key", "?spell_mode_policy": "Spell_mode_intelligent",
+    {"Spell", kSecond + R"(, "spell_info": {"rel_radius": 0.5, "range": 60.0, "rel_position": {"rel_x": 0.5,
+        "rel_y": 0.5}}, "swipehold_info": {"rel_radius": 0.1, "rel_position": {"rel_x": 0.0, "rel_y": 0.0},
+        "interval": 32, "period": 16, "steps": 6, "speed": 100, )" + kPointPolicies + ", " + kTargetPolicy +
+        R"(,
+        "?invalid_zone_info": {"enable": false, "rel_radius_inside_invalid_zone": 0.005,
+            "rel_radius_outside_invalid_zone": 0.01},
+        "?start_additional_point_info": {"enable": true, "period": 8, "distance": 0.01, "steps": 4}},
+        "spell_option": {"need_spell_direction": true, "stop_walk_after_spell": false,
+            "walk_with_spell": true, "spell_trigger_policy": "Spell_Trigger_On_Release_Key",
+            "?spell_mode_policy": "Spell_mode_intelligent",
             "?spell_touch_location_policy": "Spell_touch_location_mouse_dependence",
             "?is_occupy_swipehold_input": false, "?left_mouse_control_release": true},
         "?tap_info": {"seq": "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "factor": 1.5, "distance_ratio": 0.2,
@@ -111,48 +118,40 @@ inline const TypeCase kTypes[] = {
      "swipehold_info/target_point_input_compensatory_policy"},
     {"SpellCancel", kSecond + R"(, "is_in_use": true, "?spell_cancel_delay_info": {"?delay_time": 20})"},
     {"Staring", kSecond + ", " + kStaringRange + R"(, "sensitivity_x": 50, "sensitivity_y": 50, )" +
-                    kResetPolicy + ", " + kInputPolicy},
+        kResetPolicy + ", " + kInputPolicy},
     {"Observe", R"("key": )" + keyJson("keyboard", "Alt", 18, 56) + ", " + kSecond +
-                    R"(, "sensitivity_x": 30, "sensitivity_y": 30, "sensitivity": 1.0, )" + kInputPolicy},
+        R"(, "sensitivity_x": 30, "sensitivity_y": 30, "sensitivity": 1.0, )" + kInputPolicy},
     {"Curve", kSecond + R"(, "rel_start_pos": {"rel_x": 0.0, "rel_y": 0.0}, "rel_end_pos": {"rel_x": 0.0,
         "rel_y": 0.0}, "rel_all_points_pos": "", "act_as_line": false, "start_wait_time": 0)"},
-    {"Fire",
-     R"("key": )" + keyJson("mouse", "left_mouse", 1, 1) +
-         R"(, "?swipehold_info": {"rel_radius": 0.1, "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "steps": 6,
-        "?invalid_zone_info": {"enable": false, "rel_radius_inside_invalid_zone": 0.005,
-        "rel_radius_outside_invalid_zone": 0.01}}, "?fire_option": {"?fire_range_policy": "Fire_range_unlimited"},
-        )" +
-         kInputPolicy + R"(, "need_fire_and_drag": false)"},
-    {"LeftStickWalk", R"("key": )" + keyJson("joystick", "Left_Stick", kUnsetKeyCode, kUnsetKeyCode) +
-                          R"(, "rel_radius": 0.0,
-        "?stop_policy": {"delay_time": 60, "response_time": 20, "enable": false},
+    {"Fire", R"("key": )" + keyJson("mouse", "left_mouse", 1, 1) + R"(, "?swipehold_info": {"rel_radius": 0.1,
+        "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "steps": 6, "?invalid_zone_info": {"enable": false,
+        "rel_radius_inside_invalid_zone": 0.005, "rel_radius_outside_invalid_zone": 0.01}},
+        "?fire_option": {"?fire_range_policy": "Fire_range_unlimited"}, )" + kInputPolicy +
+        R"(, "need_fire_and_drag": false)"},
+    {"LeftStickWalk", R"("key": )" + keyJson("joystick", "Left_Stick", kUnsetKeyCode, kUnsetKeyCode) + R"(,
+        "rel_radius": 0.0, "?stop_policy": {"delay_time": 60, "response_time": 20, "enable": false},
         "?start_policy": {"distance_ratio": 0.1, "response_time": 20, "enable": false})"},
     {"RightStickEye", R"("key": )" + keyJson("joystick", "Right_Stick", kUnsetKeyCode, kUnsetKeyCode) +
-                          R"(, "sensitivity": 100, )" + kStaringRange + ", " + kResetPolicy},
-    {"RightWalk",
-     R"("key": )" + keyJson("mouse", "right_mouse", 2, 2) + R"(, "rel_measurement_pos": {"rel_x": 0.5,
-        "rel_y": 0.5}, "duration_factor": 0.5, "first_move_policy": {"interval": 32, "period": 16, "steps": 6,
-        "speed": 100, "rel_radius": 0.0})"},
-    {"Wheel", R"("positive_key": {"key": )" + keyJson("keyboard", "Direction_up", 38, 328) + ", " + kSecond +
-                  R"(}, "negative_key": {"key": )" + keyJson("keyboard", "Direction_down", 40, 336) + ", " +
-                  kSecond + R"(}, "sensitivity": 50, "duration": 200, "orientation": "vertical")"},
-    {"Zoom", R"("positive_key": {"key": )" + keyJson("mouse", "wheel_up_mouse", -1, 548) + ", " + kSecond +
-                 R"(}, "negative_key": {"key": )" + keyJson("mouse", "wheel_down_mouse", -1, 549) + ", " +
-                 kSecond +
-                 R"(}, "sensitivity": 100, "orientation": "vertical", "duration": 300, "one_side_gap": 0.01,
+        R"(, "sensitivity": 100, )" + kStaringRange + ", " + kResetPolicy},
+    {"RightWalk", R"("key": )" + keyJson("mouse", "right_mouse", 2, 2) + R"(,
+        "rel_measurement_pos": {"rel_x": 0.5, "rel_y": 0.5}, "duration_factor": 0.5,
+        "first_move_policy": {"interval": 32, "period": 16, "steps": 6, "speed": 100, "rel_radius": 0.0})"},
+    {"Wheel", pairKeys(keyJson("keyboard", "Direction_up", 38, 328),
+                       keyJson("keyboard", "Direction_down", 40, 336)) +
+        R"(, "sensitivity": 50, "duration": 200, "orientation": "vertical")"},
+    {"Zoom", pairKeys(keyJson("mouse", "wheel_up_mouse", -1, 548),
+                      keyJson("mouse", "wheel_down_mouse", -1, 549)) +
+        R"(, "sensitivity": 100, "orientation": "vertical", "duration": 300, "one_side_gap": 0.01,
         "?small_point_move_first": false)"},
     {"VirtualJoystickButton", kSecond + ", " + kButtonPolicy},
     {"VirtualJoystickBunchButton", kSecond + ", " + kButtonPolicy + R"(, "enable": false, )" + kBunchClick},
     {"VirtualLeftStickShiftButton",
      kSecond + R"(, "?virtual_joystick_left_stick_shift_button_policy": {"?factor": 1.0})"},
 };
+// clang-format on
 
 inline ItemPtr create(const std::string& type) {
     return ItemPtr(createConfigItemByType(QString::fromStdString(type)));
-}
-
-inline std::string text(const ConfigItem& item) {
-    return stringify(item.toJson());
 }
 
 // The text as items are written: members sorted by name.
