@@ -44,4 +44,20 @@ void readBunchClick(json::Members item, BunchClickSettings& settings) {
     json::read(item, "bunch_click_one_off_number", settings.oneOffNumber);
 }
 
+void putInvalidZone(json::Object& parent, bool enable, double innerRadius, double outerRadius) {
+    json::Object zone;
+    json::put(zone, "enable", enable);
+    json::put(zone, "rel_radius_inside_invalid_zone", innerRadius);
+    json::put(zone, "rel_radius_outside_invalid_zone", outerRadius);
+    json::put(parent, "invalid_zone_info", std::move(zone));
+}
+
+void readInvalidZoneIf(json::Members parent, bool& enable, double& innerRadius, double& outerRadius) {
+    if (const json::ObjectPtr zone = json::optionalObject(parent, "invalid_zone_info")) {
+        json::read(zone, "enable", enable);
+        json::read(zone, "rel_radius_inside_invalid_zone", innerRadius);
+        json::read(zone, "rel_radius_outside_invalid_zone", outerRadius);
+    }
+}
+
 } // namespace ovelkeymapmanager::records

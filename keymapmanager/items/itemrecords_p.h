@@ -17,4 +17,9 @@ void readResetPolicy(json::Members item, StaringArea& area);
 void putBunchClick(json::Object& item, const BunchClickSettings& settings);
 void readBunchClick(json::Members item, BunchClickSettings& settings);
 
+// "invalid_zone_info" {"enable", "rel_radius_inside_invalid_zone", "rel_radius_outside_invalid_zone"},
+// shared by fire and spell items; all three members required once the object is present.
+void putInvalidZone(json::Object& parent, bool enable, double innerRadius, double outerRadius);
+void readInvalidZoneIf(json::Members parent, bool& enable, double& innerRadius, double& outerRadius);
+
 } // namespace ovelkeymapmanager::records

@@ -2,6 +2,7 @@
 
 #include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/json_p.h>
+#include <keymapmanager/items/itemrecords_p.h>
 
 #include <memory>
 #include <utility>
@@ -65,11 +66,8 @@ json::Object swipeholdObject(const SpellSwipeholdInfo& info) {
     json::put(object, "steps", info.steps);
     json::put(object, "speed", info.speed);
 
-    json::Object invalidZone;
-    json::put(invalidZone, "enable", info.invalidZoneEnable);
-    json::put(invalidZone, "rel_radius_inside_invalid_zone", info.innerInvalidZoneRadius);
-    json::put(invalidZone, "rel_radius_outside_invalid_zone", info.outerInvalidZoneRadius);
-    json::put(object, "invalid_zone_info", std::move(invalidZone));
+    records::putInvalidZone(object, info.invalidZoneEnable, info.innerInvalidZoneRadius,
+                            info.outerInvalidZoneRadius);
 
     json::Object additionalPoint;
     json::put(additionalPoint, "enable", info.startAdditionalPointEnable);
@@ -130,11 +128,8 @@ void readSwipehold(const json::ObjectPtr& object, SpellSwipeholdInfo& info) {
     json::read(object, "steps", info.steps);
     json::read(object, "speed", info.speed);
     readSwipeholdSettings(object, info);
-    if (const json::ObjectPtr zone = json::optionalObject(object, "invalid_zone_info"); !zone.isNull()) {
-        json::read(zone, "enable", info.invalidZoneEnable);
-        json::read(zone, "rel_radius_inside_invalid_zone", info.innerInvalidZoneRadius);
-        json::read(zone, "rel_radius_outside_invalid_zone", info.outerInvalidZoneRadius);
-    }
+    records::readInvalidZoneIf(object, info.invalidZoneEnable, info.innerInvalidZoneRadius,
+                               info.outerInvalidZoneRadius);
     if (const json::ObjectPtr point = json::optionalObject(object, "start_additional_point_info");
         !point.isNull()) {
         json::read(point, "enable", info.startAdditionalPointEnable);
