@@ -54,5 +54,12 @@ bool isIntelligentConfig(const QString& path, bool keymapTemplates) {
     return KeymapManager::instance().isIntelligentConfig(path, keymapTemplates);
 }
 void SetCallbacks(KeymapManagerCallbacks* callbacks) { KeymapManager::instance().SetCallbacks(callbacks); }
+QByteArray ConfigAndInfoSavedText(KeymapConfig* config) {
+    return KeymapManager::instance().ConfigAndInfoSavedText(config);
+}
+QStringList ConfigItemTypeNames() { return KeymapManager::instance().ConfigItemTypeNames(); }
+QString ConfigItemClassName(const QString& typeName) {
+    return KeymapManager::instance().ConfigItemClassName(typeName);
+}
 
 } // namespace ovelkeymapmanager

@@ -47,6 +47,8 @@ struct KeymapLoadReport {
     QString member;         // the member being read when reading stopped
     int line = 0;           // for text that is not JSON: 1-based line and column of the error,
     int column = 0;         // 0 when unknown
+    QVector<int> itemElements; // for each item read, the index of its "keymaps" element (elements of
+                               // an unknown type are kept by the document, not read as items)
 };
 
 OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadKeymapConfigAndInfo(const QString& path);
@@ -70,6 +72,15 @@ OVEL_KEYMAPMANAGER_EXPORT QList<QList<FeatureImageInfo>> getFeatureImageInfo(con
                                                                              bool keymapTemplates);
 OVEL_KEYMAPMANAGER_EXPORT bool isIntelligentConfig(const QString& path, bool keymapTemplates);
 OVEL_KEYMAPMANAGER_EXPORT void SetCallbacks(KeymapManagerCallbacks* callbacks);
+
+// The bytes that saving the document writes (both save functions write the same); empty for a null
+// document and for one that saving refuses (a number JSON cannot hold).
+OVEL_KEYMAPMANAGER_EXPORT QByteArray ConfigAndInfoSavedText(KeymapConfig* config);
+// The 24 item type names that CreateConfigItem takes, in the order of the TypeName vocabulary.
+OVEL_KEYMAPMANAGER_EXPORT QStringList ConfigItemTypeNames();
+// The class that CreateConfigItem makes for a type name ("RightWalk" gives
+// "MouseRightWalkConfigItem"); empty for a name no class has.
+OVEL_KEYMAPMANAGER_EXPORT QString ConfigItemClassName(const QString& typeName);
 
 // Loads exactly as LoadKeymapConfigAndInfo (isJoystick false) or LoadJoystickConfigAndInfo
 // (isJoystick true) do, notification included, and also describes the first problem in *report

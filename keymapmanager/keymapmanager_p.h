@@ -31,6 +31,9 @@ public:
     QList<QList<FeatureImageInfo>> getFeatureImageInfo(const QString& path, bool keymapTemplates);
     bool isIntelligentConfig(const QString& path, bool keymapTemplates);
     void SetCallbacks(KeymapManagerCallbacks* callbacks);
+    QByteArray ConfigAndInfoSavedText(KeymapConfig* config);
+    QStringList ConfigItemTypeNames();
+    QString ConfigItemClassName(const QString& typeName);
 
     // keymapTemplates: true for the keymap set of built-in template names, false for the joystick set.
     KeymapConfig* loadConfigAndInfo(bool keymapTemplates, const QString& path);

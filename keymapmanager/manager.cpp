@@ -74,6 +74,17 @@ bool KeymapManager::SaveJoystickConfigAndInfo(const QString& path, KeymapConfig*
 
 ConfigItem* KeymapManager::CreateConfigItem(const QString& typeName) { return createConfigItemByType(typeName); }
 
+QByteArray KeymapManager::ConfigAndInfoSavedText(KeymapConfig* config) {
+    QByteArray text;
+    if (!config || !savedText(*config, text))
+        return QByteArray();
+    return text;
+}
+
+QStringList KeymapManager::ConfigItemTypeNames() { return configItemTypeNames(); }
+
+QString KeymapManager::ConfigItemClassName(const QString& typeName) { return configItemClassName(typeName); }
+
 ConfigKey KeymapManager::CreateConfigKey(QString device, int virtualKey, int scanCode) {
     ConfigKey key;
     key.device = std::move(device);

@@ -133,3 +133,40 @@ TEST_F(SaveFault, DevicesAndPipesAreNeverReplaced) {
     }
     EXPECT_EQ(entries().size(), haveDevice ? 2 : 1);
 }
+
+// As a user who may not write the directory, no temporary file can be made beside the target: a
+// writable file is then overwritten in place, a read-only one is refused and kept. Root may write
+// anywhere, so the save runs in a child that has dropped to "nobody".
+TEST_F(SaveFault, UnwritableDirectoryStillSavesAWritableFile) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to drop to another user";
+    constexpr uid_t kNobody = 65534;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0); // enter, list, but not write
+    const QString writable = path("writable.json");
+    const QString readOnly = path("readonly.json");
+    testsupport::writeFile(writable, "old");
+    testsupport::writeFile(readOnly, "keep");
+    ASSERT_EQ(chown(QFile::encodeName(writable).constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(readOnly).constData(), 0444), 0);
+    KeymapConfig config;
+    config.info->backgroundColour = QStringLiteral("12345678");
+
+    const auto saveAsNobody = [&](const QString& file) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+                _exit(3);
+            _exit(SaveKeymapConfigAndInfo(file, &config) ? 1 : 0);
+        }
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << status;
+        return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    };
+    EXPECT_TRUE(saveAsNobody(writable));
+    EXPECT_EQ(testsupport::readFile(writable), documentText(config));
+    EXPECT_FALSE(saveAsNobody(readOnly));
+    EXPECT_EQ(testsupport::readFile(readOnly), QByteArray("keep"));
+    EXPECT_FALSE(saveAsNobody(path("new.json"))); // nothing to overwrite, nowhere to create
+    EXPECT_EQ(entries().size(), 2);
+}

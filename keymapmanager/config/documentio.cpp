@@ -15,8 +15,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cctype>
+#include <limits>
 #include <memory>
 #include <new>
 #include <string>
@@ -34,6 +37,7 @@ struct Progress {
     const char* block = "json";
     int itemIndex = -1;
     json::ObjectPtr element; // the "keymaps" element being read
+    QVector<int> itemElements; // the element index of each item read
 };
 
 QString elementType(const json::ObjectPtr& element) {
@@ -67,6 +71,11 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
     report->itemIndex = progress.itemIndex;
     report->itemType = elementType(progress.element);
     report->member = QString::fromUtf8(json::lastMember());
+    if (progress.itemIndex >= 0 && progress.element.isNull()) {
+        // Reading fails before any member is asked for; the last member named belongs elsewhere.
+        report->member.clear();
+        report->message = QStringLiteral("the element is not an object");
+    }
     if (qstrcmp(progress.block, "json") == 0) {
         report->member.clear();
         // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
@@ -81,7 +90,8 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
 }
 
 void readDocument(const QByteArray& text, const LoadOptions& options, Progress& progress,
-                  std::vector<std::unique_ptr<ConfigItem>>& items, KeymapInfo& info, KeymapParam& param) {
+                  std::vector<std::unique_ptr<ConfigItem>>& items, QList<KeptElement>& kept, KeymapInfo& info,
+                  KeymapParam& param) {
     json::resetLastMember();
     Poco::JSON::Parser parser;
     const Poco::Dynamic::Var parsed = parser.parse(std::string(text.constData(), std::size_t(text.size())));
@@ -95,10 +105,14 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
             progress.element = elements->getObject(unsigned(i));
             json::resetLastMember();
             std::unique_ptr<ConfigItem> item(createConfigItemFromJson(progress.element));
-            if (!item)
+            if (!item) {
+                // Not an item of ours, but the file's data all the same: kept for saving.
+                kept.append(KeptElement{int(items.size()), progress.element});
                 continue;
+            }
             keymaplog::debug("read keymap config item: ", item->typeName);
             items.push_back(std::move(item));
+            progress.itemElements.append(int(i));
         }
         progress.itemIndex = -1;
         progress.element = nullptr;
@@ -138,6 +152,7 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
     auto info = std::make_unique<KeymapInfo>();
     auto param = std::make_unique<KeymapParam>();
     std::vector<std::unique_ptr<ConfigItem>> items;
+    QList<KeptElement> kept;
     *failed = false;
 
     QByteArray text = readKeymapText(keymapTemplates, path);
@@ -145,8 +160,12 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
         text.remove(0, 3);
     if (!text.isEmpty()) {
         Progress progress;
+        const auto reportItems = qScopeGuard([&] {
+            if (options.report)
+                options.report->itemElements = progress.itemElements;
+        });
         try {
-            readDocument(text, options, progress, items, *info, *param);
+            readDocument(text, options, progress, items, kept, *info, *param);
         } catch (const Poco::Exception& error) {
             *failed = true;
             // The JSON library raises its null-pointer exception, without a message, for an object
@@ -169,7 +188,9 @@ KeymapConfig* loadDocument(bool keymapTemplates, const QString& path, const Load
     list.reserve(int(items.size()));
     for (std::unique_ptr<ConfigItem>& item : items)
         list.append(item.release());
-    return new KeymapConfig(std::move(list), info.release(), param.release());
+    auto document = new KeymapConfig(std::move(list), info.release(), param.release());
+    document->keptElements() = std::move(kept);
+    return document;
 }
 
 namespace {
@@ -194,7 +215,25 @@ template <typename TakePiece> bool writeDocumentText(const KeymapConfig& documen
     writer.value(info.toJson());
     writer.key("keymaps");
     writer.beginArray();
-    for (const ConfigItem* item : document.items) {
+    // Kept elements go back before the item they preceded, in their order; those whose place is
+    // past the end of the list follow the last item.
+    std::vector<const KeptElement*> kept;
+    for (const KeptElement& element : document.keptElements())
+        kept.push_back(&element);
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const KeptElement* a, const KeptElement* b) { return a->itemsBefore < b->itemsBefore; });
+    auto nextKept = kept.cbegin();
+    const auto writeKeptUpTo = [&](int itemIndex) {
+        for (; nextKept != kept.cend() && (*nextKept)->itemsBefore <= itemIndex; ++nextKept) {
+            if ((*nextKept)->object.isNull())
+                continue;
+            writer.element();
+            writer.value(*(*nextKept)->object);
+        }
+    };
+    for (int i = 0; i < document.items.size(); ++i) {
+        writeKeptUpTo(i);
+        const ConfigItem* item = document.items.at(i);
         if (!item)
             continue;
         writer.element();
@@ -204,6 +243,7 @@ template <typename TakePiece> bool writeDocumentText(const KeymapConfig& documen
             text.clear();
         }
     }
+    writeKeptUpTo(std::numeric_limits<int>::max());
     writer.endArray();
     writer.key("param");
     writer.value(param.toJson(info.isJoystick));
@@ -214,10 +254,14 @@ template <typename TakePiece> bool writeDocumentText(const KeymapConfig& documen
 
 } // namespace
 
+bool savedText(const KeymapConfig& document, QByteArray& bytes) {
+    return writeDocumentText(document,
+                             [&](const std::string& piece) { bytes.append(piece.data(), int(piece.size())); });
+}
+
 QByteArray documentText(const KeymapConfig& document) {
     QByteArray bytes;
-    writeDocumentText(document,
-                      [&](const std::string& piece) { bytes.append(piece.data(), int(piece.size())); });
+    savedText(document, bytes);
     return bytes;
 }
 
@@ -231,20 +275,37 @@ bool saveDocument(const QString& path, const KeymapConfig* document) {
     if (target.exists() && !target.isFile())
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (file.open(QIODevice::WriteOnly)) {
+        bool written = true;
+        const bool valid = writeDocumentText(*document, [&](const std::string& piece) {
+            written = written && file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
+        });
+        // Flushed here because Qt 5's commit() does not report a failure of its own final flush. A
+        // number JSON cannot hold (NaN or an infinity that a host stored) would make the file
+        // unloadable: the previous file is kept instead.
+        if (!written || !file.flush() || !valid) {
+            file.cancelWriting();
+            return false;
+        }
+        return file.commit();
+    }
+    // No temporary file could be made beside the target (a directory the process may not write),
+    // but the file itself may be writable: it is then overwritten in place. Nothing can be undone
+    // once writing starts, so the whole text is made and checked first.
+    if (!target.exists() || !target.isWritable())
         return false;
-    bool written = true;
-    const bool valid = writeDocumentText(*document, [&](const std::string& piece) {
-        written = written && file.write(piece.data(), qint64(piece.size())) == qint64(piece.size());
-    });
-    // Flushed here because Qt 5's commit() does not report a failure of its own final flush. A number
-    // JSON cannot hold (NaN or an infinity that a host stored) would make the file unloadable: the
-    // previous file is kept instead.
-    if (!written || !file.flush() || !valid) {
-        file.cancelWriting();
+    QByteArray text;
+    if (!savedText(*document, text))
+        return false;
+    QSaveFile direct(path);
+    direct.setDirectWriteFallback(true);
+    if (!direct.open(QIODevice::WriteOnly))
+        return false;
+    if (direct.write(text) != text.size() || !direct.flush()) {
+        direct.cancelWriting();
         return false;
     }
-    return file.commit();
+    return direct.commit();
 }
 
 } // namespace ovelkeymapmanager

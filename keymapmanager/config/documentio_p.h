@@ -35,5 +35,8 @@ bool saveDocument(const QString& path, const KeymapConfig* document);
 
 // The canonical text of a document, as saving writes it.
 QByteArray documentText(const KeymapConfig& document);
+// Appends that text to bytes; false when saving would refuse the document (a number JSON cannot
+// hold: NaN, an infinity).
+bool savedText(const KeymapConfig& document, QByteArray& bytes);
 
 } // namespace ovelkeymapmanager

@@ -1,3 +1,5 @@
+// The item factory is the one place in config/ that knows every item class: documents, the
+// exported CreateConfigItem and the tools reach the classes only through this table.
 #include <keymapmanager/config/itemfactory_p.h>
 
 #include <keymapmanager/config/json_p.h>
@@ -17,35 +19,38 @@ template <typename Item> ConfigItem* make() { return new Item; }
 struct Entry {
     const char* typeName;
     Maker maker;
+    const char* className;
 };
 
 // One row per type name; the order is that of the vocabulary.
+#define KEYMAP_ITEM_ENTRY(type, Class) {TypeName::type, make<Class>, #Class}
 constexpr Entry kEntries[] = {
-    {TypeName::Click, make<ClickConfigItem>},
-    {TypeName::BunchClick, make<BunchClickConfigItem>},
-    {TypeName::Fire, make<FireConfigItem>},
-    {TypeName::RightWalk, make<MouseRightWalkConfigItem>},
-    {TypeName::Spell, make<SpellConfigItem>},
-    {TypeName::Staring, make<StaringConfigItem>},
-    {TypeName::Swipehold, make<SwipeholdConfigItem>},
-    {TypeName::Eye, make<EyeConfigItem>},
-    {TypeName::Curve, make<CurveConfigItem>},
-    {TypeName::SpellCancel, make<SpellCancelConfigItem>},
-    {TypeName::LeftStickWalk, make<JoystickLeftWalkConfigItem>},
-    {TypeName::RightStickEye, make<JoystickRightEyeConfigItem>},
-    {TypeName::Macro, make<MacroConfigItem>},
-    {TypeName::Gravity, make<GravityConfigItem>},
-    {TypeName::Wheel, make<WheelConfigItem>},
-    {TypeName::Zoom, make<ZoomConfigItem>},
-    {TypeName::Observe, make<ObserveConfigItem>},
-    {TypeName::OperationRecorder, make<OperationRecorderConfigItem>},
-    {TypeName::Tip, make<TipConfigItem>},
-    {TypeName::VirtualLeftStick, make<VirtualStickLeftConfigItem>},
-    {TypeName::VirtualLeftStickShiftButton, make<VirtualStickLeftShiftButtonConfigItem>},
-    {TypeName::VirtualRightStick, make<VirtualStickRightConfigItem>},
-    {TypeName::VirtualJoystickButton, make<VirtualJoystickButtonConfigItem>},
-    {TypeName::VirtualJoystickBunchButton, make<VirtualJoystickBunchButtonConfigItem>},
+    KEYMAP_ITEM_ENTRY(Click, ClickConfigItem),
+    KEYMAP_ITEM_ENTRY(BunchClick, BunchClickConfigItem),
+    KEYMAP_ITEM_ENTRY(Fire, FireConfigItem),
+    KEYMAP_ITEM_ENTRY(RightWalk, MouseRightWalkConfigItem),
+    KEYMAP_ITEM_ENTRY(Spell, SpellConfigItem),
+    KEYMAP_ITEM_ENTRY(Staring, StaringConfigItem),
+    KEYMAP_ITEM_ENTRY(Swipehold, SwipeholdConfigItem),
+    KEYMAP_ITEM_ENTRY(Eye, EyeConfigItem),
+    KEYMAP_ITEM_ENTRY(Curve, CurveConfigItem),
+    KEYMAP_ITEM_ENTRY(SpellCancel, SpellCancelConfigItem),
+    KEYMAP_ITEM_ENTRY(LeftStickWalk, JoystickLeftWalkConfigItem),
+    KEYMAP_ITEM_ENTRY(RightStickEye, JoystickRightEyeConfigItem),
+    KEYMAP_ITEM_ENTRY(Macro, MacroConfigItem),
+    KEYMAP_ITEM_ENTRY(Gravity, GravityConfigItem),
+    KEYMAP_ITEM_ENTRY(Wheel, WheelConfigItem),
+    KEYMAP_ITEM_ENTRY(Zoom, ZoomConfigItem),
+    KEYMAP_ITEM_ENTRY(Observe, ObserveConfigItem),
+    KEYMAP_ITEM_ENTRY(OperationRecorder, OperationRecorderConfigItem),
+    KEYMAP_ITEM_ENTRY(Tip, TipConfigItem),
+    KEYMAP_ITEM_ENTRY(VirtualLeftStick, VirtualStickLeftConfigItem),
+    KEYMAP_ITEM_ENTRY(VirtualLeftStickShiftButton, VirtualStickLeftShiftButtonConfigItem),
+    KEYMAP_ITEM_ENTRY(VirtualRightStick, VirtualStickRightConfigItem),
+    KEYMAP_ITEM_ENTRY(VirtualJoystickButton, VirtualJoystickButtonConfigItem),
+    KEYMAP_ITEM_ENTRY(VirtualJoystickBunchButton, VirtualJoystickBunchButtonConfigItem),
 };
+#undef KEYMAP_ITEM_ENTRY
 
 } // namespace
 
@@ -64,6 +69,14 @@ ConfigItem* createConfigItemFromJson(Poco::JSON::Object::Ptr object) {
     if (item)
         item->fromJson(object);
     return item.release();
+}
+
+QString configItemClassName(const QString& typeName) {
+    for (const Entry& entry : kEntries) {
+        if (typeName == QLatin1String(entry.typeName))
+            return QLatin1String(entry.className);
+    }
+    return QString();
 }
 
 QStringList configItemTypeNames() {

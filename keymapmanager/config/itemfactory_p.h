@@ -19,5 +19,7 @@ ConfigItem* createConfigItemFromJson(Poco::JSON::Object::Ptr object);
 
 // The 24 type names, in the order of the model's vocabulary.
 QStringList configItemTypeNames();
+// The class made for a type name; empty for a name no class has.
+QString configItemClassName(const QString& typeName);
 
 } // namespace ovelkeymapmanager

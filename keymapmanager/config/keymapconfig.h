@@ -63,6 +63,14 @@ public:
     bool virtualJoystickEnabled = false;
 };
 
+// A "keymaps" element whose "type" names no item type of this library (a newer host's type, a
+// misspelt one, a "type" that is not text). It is not an item; the document keeps it only so that
+// saving writes it back, member for member, where it stood.
+struct KeptElement {
+    int itemsBefore = 0;            // how many items preceded it in the file
+    Poco::JSON::Object::Ptr object; // the element as read
+};
+
 class OVEL_KEYMAPMANAGER_EXPORT KeymapConfig {
 public:
     // An empty document with default info and param blocks.
@@ -76,6 +84,15 @@ public:
     QList<ConfigItem*> items; // owned
     KeymapInfo* info;         // owned
     KeymapParam* param;       // owned
+
+    // The elements of unknown type that loading kept, in file order. Saving writes each one before
+    // the item at index itemsBefore (after the last item when the list has become shorter since).
+    // Documents built by the host have none; clearing the list drops them from the next save.
+    const QList<KeptElement>& keptElements() const { return m_keptElements; }
+    QList<KeptElement>& keptElements() { return m_keptElements; }
+
+private:
+    QList<KeptElement> m_keptElements;
 };
 
 } // namespace ovelkeymapmanager

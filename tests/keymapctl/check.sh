@@ -30,7 +30,7 @@ broken-missing-value.json|error: keymaps[2] (BunchClick), member "bunch_click_on
 broken-wrong-kind.json|keymaps[0] (Eye), member "sensitivity"
 broken-info.json|error: "info" block, member "visibility": Invalid access: Can not convert empty value. [load-info]
 broken-param.json|"param" block, member "zoom_steps"
-broken-element.json|error: keymaps[1]: the element is not an object [load-keymaps]
+broken-element.json|error: keymaps[1]: Null pointer: the element is not an object [load-keymaps]
 empty.json|error: the file is empty [empty-file]
 CASES
 

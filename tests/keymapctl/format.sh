@@ -21,8 +21,8 @@ run format "$WORK/file.json"
 expect_rc 0
 expect_out_empty
 
-# Never rewrite what did not load cleanly, nor what saving would lose.
-for broken in broken-missing-member.json broken-syntax.json broken-info.json empty.json unknown-type.json; do
+# Never rewrite what did not load cleanly.
+for broken in broken-missing-member.json broken-syntax.json broken-info.json empty.json; do
     cp "$DATA/$broken" "$WORK/$broken"
     run format "$WORK/$broken"
     expect_rc 1
@@ -31,7 +31,17 @@ for broken in broken-missing-member.json broken-syntax.json broken-info.json emp
     run format --check "$WORK/$broken"
     expect_rc 1
 done
-expect_err "unknown type keymaps[1] \"Bogus\""
+
+# Elements of an unknown type are kept in place: the rewritten file holds the same element.
+cp "$DATA/unknown-type.json" "$WORK/unknown.json"
+run format "$WORK/unknown.json"
+expect_rc 0
+run check "$WORK/unknown.json"
+expect_out "1 element of unknown type kept"
+python3 -c 'import json, sys
+before, after = (json.load(open(p))["keymaps"] for p in sys.argv[1:])
+sys.exit(0 if len(before) == len(after) and before[1] == after[1] else 1)' "$DATA/unknown-type.json" "$WORK/unknown.json"
+check "the element of unknown type is kept in place" $?
 
 run format "$WORK/missing.json"
 expect_rc 2

@@ -17,7 +17,8 @@ FUNCTIONS = [
     "ModifyKeyboardScanCodeIfNeeded", "AllowUsedForConfigKey", "isConfigKeyMatch",
     "isConfigHasSpeicalTypeKey", "getMacroConfigKeyCode", "MacroKeyEditingTextChangeToRunningText",
     "MacroKeyRunningTextChangeToEditingText", "MacroKeyEditingTextGrammarCheck", "getFeatureImageInfo",
-    "isIntelligentConfig", "SetCallbacks", "LoadConfigAndInfoWithReport",
+    "isIntelligentConfig", "SetCallbacks", "LoadConfigAndInfoWithReport", "ConfigAndInfoSavedText",
+    "ConfigItemTypeNames", "ConfigItemClassName",
 ]
 
 ITEM_CLASSES = [

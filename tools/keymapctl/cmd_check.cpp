@@ -26,8 +26,10 @@ QString summaryLine(const LoadedDocument& document, const QMap<QString, int>& co
     QString line = QStringLiteral("%1: OK: %2 items").arg(document.path).arg(document.config->items.size());
     if (!perType.isEmpty())
         line += QStringLiteral(" (%1)").arg(perType.join(QStringLiteral(", ")));
-    if (!document.unknownElements.isEmpty())
-        line += QStringLiteral(", %1 elements of unknown type skipped").arg(document.unknownElements.size());
+    if (!document.keptElements.isEmpty())
+        line += QStringLiteral(", %1 element%2 of unknown type kept")
+                    .arg(document.keptElements.size())
+                    .arg(document.keptElements.size() == 1 ? QString() : QStringLiteral("s"));
     line += groups > 0 ? QStringLiteral("; intelligent config (%1 feature image groups)").arg(groups)
                        : QStringLiteral("; not an intelligent config");
     return line;
@@ -40,7 +42,7 @@ QJsonObject summaryObject(const LoadedDocument& document, const QMap<QString, in
     return QJsonObject{{QStringLiteral("file"), document.path},
                        {QStringLiteral("items"), document.config->items.size()},
                        {QStringLiteral("itemsPerType"), perType},
-                       {QStringLiteral("unknownTypeElements"), document.unknownElements.size()},
+                       {QStringLiteral("unknownTypeElements"), document.keptElements.size()},
                        {QStringLiteral("intelligent"), !document.config->info->featureImages.isEmpty()},
                        {QStringLiteral("featureImageGroups"), document.config->info->featureImages.size()}};
 }

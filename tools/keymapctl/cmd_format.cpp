@@ -5,23 +5,10 @@
 #include "document.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace keymapctl {
 
 namespace {
-
-// The text that saving writes for the document; nothing when it cannot be had.
-std::optional<QByteArray> canonicalText(ovelkeymapmanager::KeymapConfig* config) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("canonical.json"));
-    if (!dir.isValid() || !ovelkeymapmanager::SaveKeymapConfigAndInfo(path, config))
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
 
 std::optional<QByteArray> fileBytes(const QString& path) {
     QFile file(path);
@@ -30,18 +17,11 @@ std::optional<QByteArray> fileBytes(const QString& path) {
     return file.readAll();
 }
 
-// Why saving this document would lose what the file holds, or "" when it would not.
+// Why saving this document would lose what the file holds, or "" when it would not. Elements of
+// an unknown type are kept by the document and saved back in place.
 QString refusal(const LoadedDocument& document) {
     if (!document.clean())
         return QStringLiteral("it does not load cleanly: ") + findingLine(document.problem());
-    if (!document.unknownElements.isEmpty()) {
-        QStringList elements;
-        for (const int index : document.unknownElements)
-            elements
-                << QStringLiteral("keymaps[%1] \"%2\"").arg(index).arg(elementType(document.elements, index));
-        return QStringLiteral("saving would drop the elements of unknown type ") +
-               elements.join(QStringLiteral(", "));
-    }
     return QString();
 }
 
@@ -53,11 +33,11 @@ int formatFile(const CommandLine& cli, const QString& path, bool joystick, bool 
     if (!why.isEmpty())
         return cli.fail(kProblems, QStringLiteral("%1: not rewritten, %2").arg(path, why));
 
-    const std::optional<QByteArray> canonical = canonicalText(document.config.get());
+    const QByteArray canonical = ovelkeymapmanager::ConfigAndInfoSavedText(document.config.get());
     const std::optional<QByteArray> current = fileBytes(path);
-    if (!canonical || !current)
+    if (canonical.isEmpty() || !current)
         return cli.fail(kProblems, QStringLiteral("%1: cannot produce the canonical text").arg(path));
-    if (*canonical == *current)
+    if (canonical == *current)
         return kOk;
     if (checkOnly) {
         out() << path << ": not canonical\n";
@@ -75,8 +55,8 @@ int runFormat(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("format"),
         QStringLiteral("Rewrites each keymap file in the canonical text that saving produces. A "
-                       "file that does not load cleanly, or holds items of an unknown type, is left "
-                       "alone (exit 1).\n--check changes nothing and lists the files that are not "
+                       "file that does not load cleanly is left alone (exit 1); elements of an "
+                       "unknown type are kept in place.\n--check changes nothing and lists the files that are not "
                        "canonical (exit 1 when there is one)."),
         QStringLiteral("[--check] [--joystick] FILE..."));
     cli.addFlag(QStringLiteral("check"), QStringLiteral("Only tell which files are not canonical."));

@@ -1,7 +1,6 @@
 // keymapctl new TYPE: the JSON of a new item, as saving would write it inside "keymaps".
 #include "cli.h"
 #include "commands.h"
-#include "itemtypes.h"
 
 #include <keymapmanager/keymapmanager.h>
 
@@ -21,7 +20,7 @@ int runNew(const QStringList& arguments) {
     const std::unique_ptr<ovelkeymapmanager::ConfigItem> item(ovelkeymapmanager::CreateConfigItem(type));
     if (!item) {
         return cli.usageError(QStringLiteral("unknown item type '%1'; the types are: %2")
-                                  .arg(type, itemTypeNames().join(QStringLiteral(", "))));
+                                  .arg(type, ovelkeymapmanager::ConfigItemTypeNames().join(QStringLiteral(", "))));
     }
     std::ostringstream text;
     item->toJson().stringify(text, 4);

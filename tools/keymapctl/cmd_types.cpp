@@ -1,11 +1,9 @@
 // keymapctl types: the item type names with the class that each creates.
 #include "cli.h"
 #include "commands.h"
-#include "itemtypes.h"
 
 #include <keymapmanager/keymapmanager.h>
 
-#include <memory>
 
 namespace keymapctl {
 
@@ -16,11 +14,8 @@ int runTypes(const QStringList& arguments) {
                     QString());
     if (const auto code = cli.parse(arguments, 0, 0))
         return *code;
-    for (const QString& type : itemTypeNames()) {
-        const std::unique_ptr<ovelkeymapmanager::ConfigItem> item(ovelkeymapmanager::CreateConfigItem(type));
-        out() << type.leftJustified(28) << (item ? itemClassName(*item) : QStringLiteral("(not created)"))
-              << "\n";
-    }
+    for (const QString& type : ovelkeymapmanager::ConfigItemTypeNames())
+        out() << type.leftJustified(28) << ovelkeymapmanager::ConfigItemClassName(type) << "\n";
     return kOk;
 }
 

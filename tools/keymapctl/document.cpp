@@ -1,12 +1,10 @@
 #include "document.h"
 
 #include "cli.h"
-#include "itemtypes.h"
 
+#include <Poco/JSON/Stringifier.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace keymapctl {
 
@@ -16,29 +14,17 @@ namespace {
 
 const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
-bool knownType(const QString& type) {
-    return std::unique_ptr<ConfigItem>(CreateConfigItem(type)) != nullptr;
-}
-
-// The raw elements and the element of each loaded item; identity when the file's text cannot
-// be matched with what was loaded.
-void mapElements(LoadedDocument& document, QByteArray text) {
-    if (text.startsWith(kUtf8Bom))
-        text.remove(0, 3);
-    document.elements = QJsonDocument::fromJson(text).object().value(QStringLiteral("keymaps")).toArray();
-    QVector<int> known;
-    QVector<int> unknown;
-    for (int i = 0; i < document.elements.size(); ++i)
-        (knownType(elementType(document.elements, i)) ? known : unknown).append(i);
-    const int items = document.config->items.size();
-    if (known.size() == items || (!document.clean() && known.size() >= items)) {
-        document.elementOfItem = known.mid(0, items);
-        document.unknownElements = unknown;
-        return;
+// The kept elements with their places in the file: each follows the items and the kept elements
+// before it.
+QVector<LoadedDocument::KeptElement> keptElements(const KeymapConfig& config) {
+    QVector<LoadedDocument::KeptElement> kept;
+    for (const ovelkeymapmanager::KeptElement& element : config.keptElements()) {
+        const Poco::Dynamic::Var type = element.object ? element.object->get("type") : Poco::Dynamic::Var();
+        kept.append({element.itemsBefore + kept.size(),
+                     type.isString() ? QString::fromStdString(type.extract<std::string>())
+                                     : QString::fromStdString(Poco::Dynamic::Var::toString(type))});
     }
-    document.elements = QJsonArray();
-    for (int i = 0; i < items; ++i)
-        document.elementOfItem.append(i);
+    return kept;
 }
 
 QString loadMessage(const KeymapLoadReport& report) {
@@ -60,7 +46,8 @@ LoadedDocument loadDocument(const QString& path, bool joystick) {
         document.status = LoadStatus::Empty;
     else
         document.status = document.report.ok ? LoadStatus::Clean : LoadStatus::Broken;
-    mapElements(document, text);
+    document.elementOfItem = document.report.itemElements;
+    document.keptElements = keptElements(*document.config);
     return document;
 }
 
@@ -92,15 +79,6 @@ Finding LoadedDocument::problem() const {
     case LoadStatus::Broken:
         finding.code = QStringLiteral("load-") + report.block;
         finding.message = loadMessage(report);
-        // An element that is not an object fails before any member is asked for: the report's
-        // member then names whatever was read before.
-        if (report.block == QLatin1String("keymaps") && report.itemIndex >= 0 &&
-            report.itemIndex < elements.size() && !elements.at(report.itemIndex).isObject()) {
-            finding.message = QStringLiteral("the element is not an object");
-            finding.location.block = report.block;
-            finding.location.item = report.itemIndex;
-            break;
-        }
         finding.location.block = report.block;
         finding.location.item = report.itemIndex;
         finding.location.type = report.itemType;
@@ -115,10 +93,6 @@ Finding LoadedDocument::problem() const {
         break;
     }
     return finding;
-}
-
-QString elementType(const QJsonArray& elements, int index) {
-    return elements.at(index).toObject().value(QStringLiteral("type")).toString();
 }
 
 } // namespace keymapctl

@@ -7,7 +7,6 @@
 
 #include <keymapmanager/keymapmanager.h>
 
-#include <QJsonArray>
 #include <QVector>
 
 #include <memory>
@@ -26,13 +25,15 @@ struct LoadedDocument {
     LoadStatus status = LoadStatus::Unreadable;
     std::unique_ptr<ovelkeymapmanager::KeymapConfig> config; // null when unreadable
     ovelkeymapmanager::KeymapLoadReport report;
-    // The file's "keymaps" elements as plain JSON (empty when they cannot be had).
-    QJsonArray elements;
     // For each loaded item, the index of its "keymaps" element; elements of an unknown type are
-    // skipped by loading, so the two differ once one is present.
+    // kept by the document rather than read as items, so the two differ once one is present.
     QVector<int> elementOfItem;
-    // Indexes of the elements that loading skipped for their unknown "type".
-    QVector<int> unknownElements;
+    // The elements of unknown type that the document keeps, in file order.
+    struct KeptElement {
+        int index;    // in the file's "keymaps"
+        QString type; // its "type" as the file spells it (JSON text when it is not text)
+    };
+    QVector<KeptElement> keptElements;
 
     bool clean() const { return status == LoadStatus::Clean; }
     // kBadInput for an unreadable file, kProblems for an empty or broken one, kOk when clean.
@@ -42,9 +43,6 @@ struct LoadedDocument {
 };
 
 LoadedDocument loadDocument(const QString& path, bool joystick);
-
-// The "type" of a "keymaps" element, as text ("" when it has none).
-QString elementType(const QJsonArray& elements, int index);
 
 // Loads each file in turn (progress on stderr for many), reports every file that does not load
 // cleanly and hands each clean one to useClean. Returns the worst exit code of the loads.

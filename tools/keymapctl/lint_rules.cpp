@@ -2,7 +2,6 @@
 
 #include <keymapmanager/keymapmanager.h>
 
-#include <QJsonObject>
 
 namespace keymapctl {
 
@@ -33,17 +32,17 @@ QString itemName(const LoadedDocument& document, int index) {
 // --- unknown types ------------------------------------------------------------------------------
 
 void unknownTypes(const LoadedDocument& document, FindingReport& report) {
-    for (const int element : document.unknownElements) {
+    for (const LoadedDocument::KeptElement& element : document.keptElements) {
         Finding finding;
         finding.file = document.path;
         finding.severity = Severity::Warning;
         finding.code = QStringLiteral("unknown-type");
-        finding.message = QStringLiteral("\"%1\" is not an item type; loading skips this element and saving "
-                                         "drops it")
-                              .arg(elementType(document.elements, element));
+        finding.message = QStringLiteral("\"%1\" is not an item type; a host does not use this element, "
+                                         "saving keeps it")
+                              .arg(element.type);
         finding.location.block = QStringLiteral("keymaps");
-        finding.location.item = element;
-        finding.location.type = elementType(document.elements, element);
+        finding.location.item = element.index;
+        finding.location.type = element.type;
         report.add(finding);
     }
 }
@@ -203,37 +202,37 @@ void macroLines(const LoadedDocument& document, FindingReport& report) {
 
 // --- spell tap sequences ------------------------------------------------------------------------
 
-// What keeps a tap sequence from being complete, said from the file's own "tap_info".
-QString tapInfoGaps(const QJsonObject& tap) {
+// What keeps a tap sequence from being complete.
+QString tapInfoGaps(const SpellTapInfo& tap) {
     QStringList gaps;
-    const QJsonObject centre = tap.value(QStringLiteral("rel_center_pos")).toObject();
-    if (centre.value(QStringLiteral("rel_x")).toDouble() == 0.0 &&
-        centre.value(QStringLiteral("rel_y")).toDouble() == 0.0)
+    if (tap.tapCentreX == 0.0 && tap.tapCentreY == 0.0)
         gaps << QStringLiteral("the centre is (0, 0)");
-    if (tap.value(QStringLiteral("factor")).toDouble() == 0.0)
+    if (tap.factor == 0.0)
         gaps << QStringLiteral("\"factor\" is 0");
-    if (tap.value(QStringLiteral("distance_ratio")).toDouble() == 0.0)
+    if (tap.distanceRatio == 0.0)
         gaps << QStringLiteral("\"distance_ratio\" is 0");
-    const QString seq = tap.value(QStringLiteral("seq")).toString();
-    if (seq.isEmpty())
+    const int parts = tap.sequence.split(QLatin1Char(',')).size();
+    if (tap.sequence.isEmpty())
         gaps << QStringLiteral("\"seq\" is empty");
-    else if (seq.split(QLatin1Char(',')).size() != 16)
-        gaps << QStringLiteral("\"seq\" has %1 parts, not 16").arg(seq.split(QLatin1Char(',')).size());
+    else if (parts != 16)
+        gaps << QStringLiteral("\"seq\" has %1 parts, not 16").arg(parts);
     return gaps.join(QStringLiteral(", "));
 }
 
+// A tap sequence that was given (not all empty) but is incomplete is not saved.
 void tapInfo(const LoadedDocument& document, FindingReport& report) {
     const QList<ConfigItem*>& items = document.config->items;
     for (int i = 0; i < items.size(); ++i) {
-        if (!dynamic_cast<const SpellConfigItem*>(items[i]))
+        const auto* spell = dynamic_cast<const SpellConfigItem*>(items[i]);
+        if (!spell || spell->tapInfo.isComplete())
             continue;
-        const QJsonObject element = document.elements.at(document.elementOfItem.value(i, i)).toObject();
-        if (!element.contains(QStringLiteral("tap_info")) || items[i]->toJson().has("tap_info"))
+        const SpellTapInfo& tap = spell->tapInfo;
+        if (tap.tapCentreX == 0.0 && tap.tapCentreY == 0.0 && tap.factor == 0.0 && tap.distanceRatio == 0.0 &&
+            tap.sequence.isEmpty())
             continue;
-        const QString gaps = tapInfoGaps(element.value(QStringLiteral("tap_info")).toObject());
         Finding finding = itemFinding(document, i, Severity::Error, "tap-info-dropped",
-                                      QStringLiteral("\"tap_info\" is incomplete, so saving drops it%1")
-                                          .arg(gaps.isEmpty() ? QString() : QStringLiteral(": ") + gaps));
+                                      QStringLiteral("\"tap_info\" is incomplete, so saving drops it: ") +
+                                          tapInfoGaps(tap));
         finding.location.member = QStringLiteral("tap_info");
         report.add(finding);
     }

@@ -148,19 +148,13 @@ void directionPad(Marker& m, const DiamondConfigItem& item) {
     m.extent = r * 2.4;
 }
 
-void spell(Marker& m) {
-    // The aim circle as the item writes it: "spell_info" with its centre and radius.
-    const Poco::JSON::Object json = m.item.toJson();
-    const Poco::JSON::Object::Ptr aim = json.getObject("spell_info");
-    if (aim && aim->getObject("rel_position")) {
-        const Poco::JSON::Object::Ptr position = aim->getObject("rel_position");
-        const QPointF aimCentre =
-            m.canvas.at(position->getValue<double>("rel_x"), position->getValue<double>("rel_y"));
-        ring(m.painter(), aimCentre, m.canvas.length(aim->getValue<double>("rel_radius")), m.colour,
-             Qt::DashLine);
-        setPen(m.painter(), m.colour, 1.0, Qt::DotLine);
-        m.painter().drawLine(m.centre, aimCentre);
-    }
+void spell(Marker& m, const SpellConfigItem& item) {
+    // The aim circle, dashed, joined to the spell's button.
+    const SpellAimInfo& aim = item.aimInfo;
+    const QPointF aimCentre = m.canvas.at(aim.aimCentreX, aim.aimCentreY);
+    ring(m.painter(), aimCentre, m.canvas.length(aim.aimRadius), m.colour, Qt::DashLine);
+    setPen(m.painter(), m.colour, 1.0, Qt::DotLine);
+    m.painter().drawLine(m.centre, aimCentre);
     disc(m.painter(), m.centre, m.radius, m.colour);
     m.keyLabel();
 }
@@ -256,9 +250,9 @@ void drawItem(Canvas& canvas, const ConfigItem& item) {
     } else if (const auto* diamond = dynamic_cast<const DiamondConfigItem*>(&item)) {
         m.colour = QColor(90, 170, 230);
         directionPad(m, *diamond);
-    } else if (dynamic_cast<const SpellConfigItem*>(&item)) {
+    } else if (const auto* spellItem = dynamic_cast<const SpellConfigItem*>(&item)) {
         m.colour = QColor(190, 110, 240);
-        spell(m);
+        spell(m, *spellItem);
     } else if (const auto* wheel = dynamic_cast<const WheelConfigItem*>(&item)) {
         m.colour = QColor(240, 200, 70);
         pair(m, *wheel, wheel->orientation);
