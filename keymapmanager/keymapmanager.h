@@ -36,21 +36,6 @@ struct KeymapManagerCallbacks {
     void (*onLoadFailed)(const QString& path) = nullptr;
 };
 
-// Where and why loading stopped, for tools that tell a keymap author what is wrong.
-struct KeymapLoadReport {
-    bool ok = true;         // false when reading stopped at a problem
-    QString exceptionName;  // the JSON library's name of the exception, e.g. "Invalid access"
-    QString message;        // its message, e.g. "Can not convert empty value."
-    QString block;          // "json" (the text itself), "keymaps", "info" or "param"
-    int itemIndex = -1;     // the "keymaps" element being read, or -1
-    QString itemType;       // that element's "type", when it has a text one
-    QString member;         // the member being read when reading stopped
-    int line = 0;           // for text that is not JSON: 1-based line and column of the error,
-    int column = 0;         // 0 when unknown
-    QVector<int> itemElements; // for each item read, the index of its "keymaps" element (elements of
-                               // an unknown type are kept by the document, not read as items)
-};
-
 OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadKeymapConfigAndInfo(const QString& path);
 OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadJoystickConfigAndInfo(const QString& path);
 OVEL_KEYMAPMANAGER_EXPORT bool SaveKeymapConfigAndInfo(const QString& path, KeymapConfig* config);

@@ -43,7 +43,8 @@ public:
 
 private:
     KeymapManager() = default;
-    KeymapConfig* load(bool keymapTemplates, const QString& path, bool decodeImages, KeymapLoadReport* report);
+    KeymapConfig* load(bool keymapTemplates, const QString& path, bool decodeImages,
+                       KeymapLoadReport* report);
 
     // Written by SetCallbacks on a host thread, read on pool threads.
     std::atomic<KeymapManagerCallbacks*> m_callbacks{nullptr};

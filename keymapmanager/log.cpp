@@ -29,10 +29,13 @@ struct LogSetUp {
 
 } // namespace
 
-void ensureSetUp() { static const LogSetUp setUp; }
+void ensureSetUp() {
+    static const LogSetUp setUp;
+}
 
 QString filePath() {
-    return QLatin1String(kFileBaseName) + QLatin1Char('_') + QString::number(QCoreApplication::applicationPid());
+    return QLatin1String(kFileBaseName) + QLatin1Char('_') +
+           QString::number(QCoreApplication::applicationPid());
 }
 
 void debug(const char* prefix, const QString& text) {

@@ -43,7 +43,8 @@ TEST(BuiltInTemplates, HaveTheirExactBytes) {
     EXPECT_EQ(readKeymapText(false, QString::fromLatin1(kSanitary)).size(), 517);
     EXPECT_TRUE(readKeymapText(false, QString::fromLatin1(kSystem)).isEmpty()); // a file path there
     EXPECT_TRUE(readKeymapText(true, QString::fromLatin1(kSanitary).toLower()).isEmpty());
-    EXPECT_TRUE(readKeymapText(true, QString::fromLatin1(kSanitary)).startsWith("{\n                \"info\": {"));
+    EXPECT_TRUE(
+        readKeymapText(true, QString::fromLatin1(kSanitary)).startsWith("{\n                \"info\": {"));
 }
 
 TEST(BuiltInTemplates, LoadIntoTheirDocuments) {
@@ -198,9 +199,9 @@ TEST_F(DocumentTest, KeymapProfileKeepsPolicyInMemoryButJoystickSaveDropsIt) {
 struct FailureCase {
     const char* name;
     std::string text;
-    int items;          // items that stay
-    bool infoRead;      // the info block's background colour was taken from the file
-    bool paramRead;     // the param block's zoom steps were taken from the file
+    int items;      // items that stay
+    bool infoRead;  // the info block's background colour was taken from the file
+    bool paramRead; // the param block's zoom steps were taken from the file
     bool notified;
 };
 
@@ -213,8 +214,8 @@ const std::string kParam = R"("param": {"wheel_policy": {"zoom_first_interval": 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DocumentFailures,
     ::testing::Values(
-        FailureCase{"complete", "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + "], " + kParam + "}", 1, true,
-                    true, false},
+        FailureCase{"complete", "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + "], " + kParam + "}", 1,
+                    true, true, false},
         FailureCase{"empty", "", 0, false, false, false},
         FailureCase{"lone_brace", "{", 0, false, false, true},
         FailureCase{"root_array", "[1, 2]", 0, false, false, true},
@@ -224,8 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         FailureCase{"element_not_object", "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", 5]}", 1, false,
                     false, true},
-        FailureCase{"element_without_type", "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", {}]}", 1, false,
-                    false, true},
+        FailureCase{"element_without_type", "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", {}]}", 1,
+                    false, false, true},
         FailureCase{"item_without_icon",
                     "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", " +
                         [] {
@@ -236,16 +237,16 @@ INSTANTIATE_TEST_SUITE_P(
                         "]}",
                     1, false, false, true},
         FailureCase{"unknown_type_skipped",
-                    "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", {\"type\": \"Nope\"}, " + clickJson(2) +
-                        "]}",
+                    "{" + kInfo + ", \"keymaps\": [" + clickJson(1) + ", {\"type\": \"Nope\"}, " +
+                        clickJson(2) + "]}",
                     2, true, false, false},
         FailureCase{"info_without_visibility",
-                    R"({"info": {"background_color": "ABCDEF01"}, "keymaps": [)" + clickJson(1) + "], " + kParam +
-                        "}",
+                    R"({"info": {"background_color": "ABCDEF01"}, "keymaps": [)" + clickJson(1) + "], " +
+                        kParam + "}",
                     1, true, false, true},
         FailureCase{"wheel_policy_incomplete",
-                    "{" + kInfo + R"(, "param": {"wheel_policy": {"zoom_first_interval": 1}}})", 0, true, false,
-                    true},
+                    "{" + kInfo + R"(, "param": {"wheel_policy": {"zoom_first_interval": 1}}})", 0, true,
+                    false, true},
         FailureCase{"bom", "\xEF\xBB\xBF{" + kInfo + "}", 0, true, false, false}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
@@ -273,8 +274,8 @@ TEST_F(DocumentTest, ElementsOfUnknownTypeSurviveLoadAndSave) {
                                      "list": [1, "two", null, {"n": -3}], "text": "caf\u00e9 \"q\""})",
                                  R"({"type": 5, "a": true})", R"({"type": {"x": 1}})", R"({"type": false})"};
     // Unknown elements at the start, in the middle and at the end, around two items.
-    const std::string text = "{" + kInfo + ", \"keymaps\": [" + kinds[0] + ", " + clickJson(1) + ", " + kinds[1] +
-                             ", " + kinds[2] + ", " + clickJson(2) + ", " + kinds[3] + "]}";
+    const std::string text = "{" + kInfo + ", \"keymaps\": [" + kinds[0] + ", " + clickJson(1) + ", " +
+                             kinds[1] + ", " + kinds[2] + ", " + clickJson(2) + ", " + kinds[3] + "]}";
     FailureCounter failures;
     KeymapLoadReport report;
     ConfigPtr config(LoadConfigAndInfoWithReport(write("k.json", text), false, &report));

@@ -40,8 +40,12 @@ void ConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::read(icon, "description", iconDescription);
 }
 
-bool ConfigItem::isKeyUnset() const { return key.isUnset(); }
+bool ConfigItem::isKeyUnset() const {
+    return key.isUnset();
+}
 
-bool ConfigItem::isKeyMatch(const ConfigKey& given) const { return key.matches(given); }
+bool ConfigItem::isKeyMatch(const ConfigKey& given) const {
+    return key.matches(given);
+}
 
 } // namespace ovelkeymapmanager

@@ -7,7 +7,6 @@
 #include <keymapmanager/config/jsonwriter_p.h>
 #include <keymapmanager/config/keymapconfig.h>
 #include <keymapmanager/config/templates_p.h>
-#include <keymapmanager/keymapmanager.h>
 #include <keymapmanager/log_p.h>
 
 #include <Poco/Exception.h>
@@ -36,7 +35,7 @@ const char kUtf8Bom[] = "\xEF\xBB\xBF";
 struct Progress {
     const char* block = "json";
     int itemIndex = -1;
-    json::ObjectPtr element; // the "keymaps" element being read
+    json::ObjectPtr element;   // the "keymaps" element being read
     QVector<int> itemElements; // the element index of each item read
 };
 
@@ -220,8 +219,9 @@ template <typename TakePiece> bool writeDocumentText(const KeymapConfig& documen
     std::vector<const KeptElement*> kept;
     for (const KeptElement& element : document.keptElements())
         kept.push_back(&element);
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const KeptElement* a, const KeptElement* b) { return a->itemsBefore < b->itemsBefore; });
+    std::stable_sort(kept.begin(), kept.end(), [](const KeptElement* a, const KeptElement* b) {
+        return a->itemsBefore < b->itemsBefore;
+    });
     auto nextKept = kept.cbegin();
     const auto writeKeptUpTo = [&](int itemIndex) {
         for (; nextKept != kept.cend() && (*nextKept)->itemsBefore <= itemIndex; ++nextKept) {
@@ -255,8 +255,8 @@ template <typename TakePiece> bool writeDocumentText(const KeymapConfig& documen
 } // namespace
 
 bool savedText(const KeymapConfig& document, QByteArray& bytes) {
-    return writeDocumentText(document,
-                             [&](const std::string& piece) { bytes.append(piece.data(), int(piece.size())); });
+    return writeDocumentText(
+        document, [&](const std::string& piece) { bytes.append(piece.data(), int(piece.size())); });
 }
 
 QByteArray documentText(const KeymapConfig& document) {

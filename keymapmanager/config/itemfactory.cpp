@@ -14,7 +14,9 @@ namespace {
 
 using Maker = ConfigItem* (*)();
 
-template <typename Item> ConfigItem* make() { return new Item; }
+template <typename Item> ConfigItem* make() {
+    return new Item;
+}
 
 struct Entry {
     const char* typeName;
@@ -23,7 +25,8 @@ struct Entry {
 };
 
 // One row per type name; the order is that of the vocabulary.
-#define KEYMAP_ITEM_ENTRY(type, Class) {TypeName::type, make<Class>, #Class}
+#define KEYMAP_ITEM_ENTRY(type, Class)                                                                       \
+    { TypeName::type, make<Class>, #Class }
 constexpr Entry kEntries[] = {
     KEYMAP_ITEM_ENTRY(Click, ClickConfigItem),
     KEYMAP_ITEM_ENTRY(BunchClick, BunchClickConfigItem),

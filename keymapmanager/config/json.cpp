@@ -13,7 +13,7 @@ thread_local const char* t_lastMember = "";
 // QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
 QString textFromUtf8(const std::string& utf8) {
     if (utf8.compare(0, 3, "\xEF\xBB\xBF") != 0)
-        return QString::fromUtf8(utf8.data(), int(utf8.size())); // the fast decoder, for all other text
+        return QString::fromUtf8(utf8.data(), int(utf8.size()));   // the fast decoder, for all other text
     static QTextCodec* const codec = QTextCodec::codecForMib(106); // UTF-8
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     return codec->toUnicode(utf8.data(), int(utf8.size()), &state);
@@ -25,9 +25,13 @@ inline Poco::Dynamic::Var member(Members parent, const char* name) {
 }
 } // namespace
 
-const char* lastMember() { return t_lastMember; }
+const char* lastMember() {
+    return t_lastMember;
+}
 
-void resetLastMember() { t_lastMember = ""; }
+void resetLastMember() {
+    t_lastMember = "";
+}
 
 ObjectPtr object(Members parent, const char* name) {
     t_lastMember = name;
@@ -55,13 +59,17 @@ void read(Members parent, const char* name, QString& out) {
     out = textFromUtf8(member(parent, name).convert<std::string>());
 }
 
-void read(Members parent, const char* name, int& out) { out = member(parent, name).convert<int>(); }
+void read(Members parent, const char* name, int& out) {
+    out = member(parent, name).convert<int>();
+}
 
 void read(Members parent, const char* name, double& out) {
     out = member(parent, name).convert<double>();
 }
 
-void read(Members parent, const char* name, bool& out) { out = member(parent, name).convert<bool>(); }
+void read(Members parent, const char* name, bool& out) {
+    out = member(parent, name).convert<bool>();
+}
 
 void readKey(Members keyObject, ConfigKey& out) {
     read(keyObject, "device", out.device);
@@ -70,7 +78,9 @@ void readKey(Members keyObject, ConfigKey& out) {
     read(keyObject, "virtual_key", out.virtualKey);
 }
 
-void read(Members parent, const char* name, ConfigKey& out) { readKey(object(parent, name), out); }
+void read(Members parent, const char* name, ConfigKey& out) {
+    readKey(object(parent, name), out);
+}
 
 void readPosition(Members parent, const char* name, double& x, double& y) {
     const ObjectPtr position = object(parent, name);
@@ -125,10 +135,18 @@ void fillPosition(Object& object, double x, double y) {
 
 } // namespace
 
-void put(Object& target, const char* name, const QString& value) { target.set(name, utf8(value)); }
-void put(Object& target, const char* name, int value) { target.set(name, value); }
-void put(Object& target, const char* name, double value) { target.set(name, value); }
-void put(Object& target, const char* name, bool value) { target.set(name, value); }
+void put(Object& target, const char* name, const QString& value) {
+    target.set(name, utf8(value));
+}
+void put(Object& target, const char* name, int value) {
+    target.set(name, value);
+}
+void put(Object& target, const char* name, double value) {
+    target.set(name, value);
+}
+void put(Object& target, const char* name, bool value) {
+    target.set(name, value);
+}
 
 void put(Object& target, const char* name, const ConfigKey& value) {
     putObject(target, name, [&](Object& object) { fillKey(object, value); });

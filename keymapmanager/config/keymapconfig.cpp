@@ -40,9 +40,13 @@ Poco::JSON::Object KeymapInfo::toJson() const {
     return object;
 }
 
-void KeymapInfo::fromJson(Poco::JSON::Object::Ptr object) { read(std::move(object), true); }
+void KeymapInfo::fromJson(Poco::JSON::Object::Ptr object) {
+    read(std::move(object), true);
+}
 
-void KeymapInfo::fromJsonWithoutImages(Poco::JSON::Object::Ptr object) { read(std::move(object), false); }
+void KeymapInfo::fromJsonWithoutImages(Poco::JSON::Object::Ptr object) {
+    read(std::move(object), false);
+}
 
 void KeymapInfo::read(Poco::JSON::Object::Ptr object, bool decodeImages) {
     json::readIf(object, "transparent_mouse", transparentMousePolicy);

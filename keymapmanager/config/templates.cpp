@@ -5,21 +5,20 @@ namespace ovelkeymapmanager {
 namespace {
 
 // 518 bytes, line feeds only, no final line feed.
-constexpr char kKeymapTemplate[] =
-    "{\n"
-    "                \"info\": {\n"
-    "                    \"background_color\": \"000000FF\",\n"
-    "                    \"is_joystick\": false,\n"
-    "                    \"transparent_ESC\": false,\n"
-    "                    \"transparent_mouse\": \"Mouse_No_Transparent\",\n"
-    "                    \"transparent_mouse_windows_raw_move_period\": 0,\n"
-    "                    \"transparent_wheel\": false,\n"
-    "                    \"transparent_keyboard\": false,\n"
-    "                    \"visibility\": true\n"
-    "                },\n"
-    "                \"keymaps\": [\n"
-    "                ]\n"
-    "            }";
+constexpr char kKeymapTemplate[] = "{\n"
+                                   "                \"info\": {\n"
+                                   "                    \"background_color\": \"000000FF\",\n"
+                                   "                    \"is_joystick\": false,\n"
+                                   "                    \"transparent_ESC\": false,\n"
+                                   "                    \"transparent_mouse\": \"Mouse_No_Transparent\",\n"
+                                   "                    \"transparent_mouse_windows_raw_move_period\": 0,\n"
+                                   "                    \"transparent_wheel\": false,\n"
+                                   "                    \"transparent_keyboard\": false,\n"
+                                   "                    \"visibility\": true\n"
+                                   "                },\n"
+                                   "                \"keymaps\": [\n"
+                                   "                ]\n"
+                                   "            }";
 
 // 393 bytes, line feeds only, no final line feed.
 constexpr char kSystemTemplate[] =
@@ -36,21 +35,20 @@ constexpr char kSystemTemplate[] =
     "                }";
 
 // 517 bytes, line feeds only, no final line feed.
-constexpr char kJoystickTemplate[] =
-    "{\n"
-    "                \"info\": {\n"
-    "                    \"background_color\": \"000000FF\",\n"
-    "                    \"is_joystick\": true,\n"
-    "                    \"transparent_ESC\": false,\n"
-    "                    \"transparent_mouse\": \"Mouse_No_Transparent\",\n"
-    "                    \"transparent_mouse_windows_raw_move_period\": 0,\n"
-    "                    \"transparent_wheel\": false,\n"
-    "                    \"transparent_joystick\": false,\n"
-    "                    \"visibility\": true\n"
-    "                },\n"
-    "                \"keymaps\": [\n"
-    "                ]\n"
-    "            }";
+constexpr char kJoystickTemplate[] = "{\n"
+                                     "                \"info\": {\n"
+                                     "                    \"background_color\": \"000000FF\",\n"
+                                     "                    \"is_joystick\": true,\n"
+                                     "                    \"transparent_ESC\": false,\n"
+                                     "                    \"transparent_mouse\": \"Mouse_No_Transparent\",\n"
+                                     "                    \"transparent_mouse_windows_raw_move_period\": 0,\n"
+                                     "                    \"transparent_wheel\": false,\n"
+                                     "                    \"transparent_joystick\": false,\n"
+                                     "                    \"visibility\": true\n"
+                                     "                },\n"
+                                     "                \"keymaps\": [\n"
+                                     "                ]\n"
+                                     "            }";
 
 } // namespace
 

@@ -54,10 +54,11 @@ int formatFile(const CommandLine& cli, const QString& path, bool joystick, bool 
 int runFormat(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("format"),
-        QStringLiteral("Rewrites each keymap file in the canonical text that saving produces. A "
-                       "file that does not load cleanly is left alone (exit 1); elements of an "
-                       "unknown type are kept in place.\n--check changes nothing and lists the files that are not "
-                       "canonical (exit 1 when there is one)."),
+        QStringLiteral(
+            "Rewrites each keymap file in the canonical text that saving produces. A "
+            "file that does not load cleanly is left alone (exit 1); elements of an "
+            "unknown type are kept in place.\n--check changes nothing and lists the files that are not "
+            "canonical (exit 1 when there is one)."),
         QStringLiteral("[--check] [--joystick] FILE..."));
     cli.addFlag(QStringLiteral("check"), QStringLiteral("Only tell which files are not canonical."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));

@@ -19,8 +19,9 @@ int runNew(const QStringList& arguments) {
     const QString type = cli.positional().first();
     const std::unique_ptr<ovelkeymapmanager::ConfigItem> item(ovelkeymapmanager::CreateConfigItem(type));
     if (!item) {
-        return cli.usageError(QStringLiteral("unknown item type '%1'; the types are: %2")
-                                  .arg(type, ovelkeymapmanager::ConfigItemTypeNames().join(QStringLiteral(", "))));
+        return cli.usageError(
+            QStringLiteral("unknown item type '%1'; the types are: %2")
+                .arg(type, ovelkeymapmanager::ConfigItemTypeNames().join(QStringLiteral(", "))));
     }
     std::ostringstream text;
     item->toJson().stringify(text, 4);

@@ -4,7 +4,6 @@
 
 #include <keymapmanager/keymapmanager.h>
 
-
 namespace keymapctl {
 
 int runTypes(const QStringList& arguments) {

@@ -2,7 +2,6 @@
 
 #include <keymapmanager/keymapmanager.h>
 
-
 namespace keymapctl {
 
 using namespace ovelkeymapmanager;

@@ -24,7 +24,9 @@ ConfigItem* CreateConfigItem(const QString& typeName) {
 ConfigKey CreateConfigKey(QString device, int virtualKey, int scanCode) {
     return KeymapManager::instance().CreateConfigKey(std::move(device), virtualKey, scanCode);
 }
-void SetTextForConfigKey(ConfigKey* key) { KeymapManager::instance().SetTextForConfigKey(key); }
+void SetTextForConfigKey(ConfigKey* key) {
+    KeymapManager::instance().SetTextForConfigKey(key);
+}
 int ModifyKeyboardScanCodeIfNeeded(int scanCode) {
     return KeymapManager::instance().ModifyKeyboardScanCodeIfNeeded(scanCode);
 }
@@ -37,7 +39,9 @@ bool isConfigKeyMatch(KeymapConfig* config, ConfigKey* key, ConfigKey* secondKey
 bool isConfigHasSpeicalTypeKey(KeymapConfig* config, const QString& itemType) {
     return KeymapManager::instance().isConfigHasSpeicalTypeKey(config, itemType);
 }
-int getMacroConfigKeyCode(QEvent* event) { return KeymapManager::instance().getMacroConfigKeyCode(event); }
+int getMacroConfigKeyCode(QEvent* event) {
+    return KeymapManager::instance().getMacroConfigKeyCode(event);
+}
 QList<QString> MacroKeyEditingTextChangeToRunningText(const QStringList& lines, QRect rect) {
     return KeymapManager::instance().MacroKeyEditingTextChangeToRunningText(lines, rect);
 }
@@ -53,11 +57,15 @@ QList<QList<FeatureImageInfo>> getFeatureImageInfo(const QString& path, bool key
 bool isIntelligentConfig(const QString& path, bool keymapTemplates) {
     return KeymapManager::instance().isIntelligentConfig(path, keymapTemplates);
 }
-void SetCallbacks(KeymapManagerCallbacks* callbacks) { KeymapManager::instance().SetCallbacks(callbacks); }
+void SetCallbacks(KeymapManagerCallbacks* callbacks) {
+    KeymapManager::instance().SetCallbacks(callbacks);
+}
 QByteArray ConfigAndInfoSavedText(KeymapConfig* config) {
     return KeymapManager::instance().ConfigAndInfoSavedText(config);
 }
-QStringList ConfigItemTypeNames() { return KeymapManager::instance().ConfigItemTypeNames(); }
+QStringList ConfigItemTypeNames() {
+    return KeymapManager::instance().ConfigItemTypeNames();
+}
 QString ConfigItemClassName(const QString& typeName) {
     return KeymapManager::instance().ConfigItemClassName(typeName);
 }

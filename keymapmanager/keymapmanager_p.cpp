@@ -1,3 +1,4 @@
+// KeymapManager: the members behind the exported functions, each handing the work to its subsystem.
 #include <keymapmanager/keymapmanager_p.h>
 
 #include <keymapmanager/config/documentio_p.h>
@@ -36,7 +37,9 @@ KeymapConfig* KeymapManager::loadConfigAndInfo(bool keymapTemplates, const QStri
     return load(keymapTemplates, path, true, nullptr);
 }
 
-KeymapConfig* KeymapManager::LoadKeymapConfigAndInfo(const QString& path) { return loadConfigAndInfo(true, path); }
+KeymapConfig* KeymapManager::LoadKeymapConfigAndInfo(const QString& path) {
+    return loadConfigAndInfo(true, path);
+}
 
 KeymapConfig* KeymapManager::LoadJoystickConfigAndInfo(const QString& path) {
     KeymapConfig* config = loadConfigAndInfo(false, path);
@@ -72,7 +75,9 @@ bool KeymapManager::SaveJoystickConfigAndInfo(const QString& path, KeymapConfig*
     return saveConfigAndInfo(path, config);
 }
 
-ConfigItem* KeymapManager::CreateConfigItem(const QString& typeName) { return createConfigItemByType(typeName); }
+ConfigItem* KeymapManager::CreateConfigItem(const QString& typeName) {
+    return createConfigItemByType(typeName);
+}
 
 QByteArray KeymapManager::ConfigAndInfoSavedText(KeymapConfig* config) {
     QByteArray text;
@@ -81,9 +86,13 @@ QByteArray KeymapManager::ConfigAndInfoSavedText(KeymapConfig* config) {
     return text;
 }
 
-QStringList KeymapManager::ConfigItemTypeNames() { return configItemTypeNames(); }
+QStringList KeymapManager::ConfigItemTypeNames() {
+    return configItemTypeNames();
+}
 
-QString KeymapManager::ConfigItemClassName(const QString& typeName) { return configItemClassName(typeName); }
+QString KeymapManager::ConfigItemClassName(const QString& typeName) {
+    return configItemClassName(typeName);
+}
 
 ConfigKey KeymapManager::CreateConfigKey(QString device, int virtualKey, int scanCode) {
     ConfigKey key;
@@ -102,9 +111,13 @@ void KeymapManager::SetTextForConfigKey(ConfigKey* key) {
     updateConfigKeyText(*key, key->device, key->scanCode);
 }
 
-int KeymapManager::ModifyKeyboardScanCodeIfNeeded(int scanCode) { return normalizedScanCode(scanCode); }
+int KeymapManager::ModifyKeyboardScanCodeIfNeeded(int scanCode) {
+    return normalizedScanCode(scanCode);
+}
 
-bool KeymapManager::AllowUsedForConfigKey(const QString&, int, int) { return true; }
+bool KeymapManager::AllowUsedForConfigKey(const QString&, int, int) {
+    return true;
+}
 
 bool KeymapManager::isConfigKeyMatch(KeymapConfig* config, ConfigKey* key, ConfigKey* secondKey) {
     return configKeyMatch(config, key, secondKey);
@@ -114,7 +127,9 @@ bool KeymapManager::isConfigHasSpeicalTypeKey(KeymapConfig* config, const QStrin
     return configHasItemType(config, itemType);
 }
 
-int KeymapManager::getMacroConfigKeyCode(QEvent* event) { return macroConfigKeyCode(event); }
+int KeymapManager::getMacroConfigKeyCode(QEvent* event) {
+    return macroConfigKeyCode(event);
+}
 
 QList<QString> KeymapManager::MacroKeyEditingTextChangeToRunningText(const QStringList& lines, QRect rect) {
     return editingToRunningText(lines, rect);
