@@ -29,7 +29,7 @@ mkdir -p "$build_dir/demo"
 step "$tool" render examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
 
 # The import reports what it leaves out or changes, then the result is checked and drawn.
-step "$tool" import --from qtscrcpy examples/import/qtscrcpy-shooter.json -o "$build_dir/demo/imported.json"
+step "$tool" import --from qtscrcpy tests/keymapctl/data/qtscrcpy-shooter.json -o "$build_dir/demo/imported.json"
 step "$tool" check "$build_dir/demo/imported.json"
 step "$tool" render "$build_dir/demo/imported.json" -o "$build_dir/demo/imported.png"
 echo

@@ -2,7 +2,7 @@
 # the import -> check -> render chain, malformed sources and usage.
 source "$(dirname "$0")/lib.sh"
 PROBE=${KEYMAPCTL_PNGPROBE:?}
-SAMPLE="$SOURCE_DIR/examples/import/qtscrcpy-shooter.json"
+SAMPLE="$DATA/qtscrcpy-shooter.json"
 import() { run import --from qtscrcpy "$@"; }
 
 # Every node type and root member: exactly the expected document, which loads, lints and renders.
