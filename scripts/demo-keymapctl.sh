@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shows keymapctl on examples/: check, the item types, a macro converted to running text and
-# back, and a picture of the example keymap. Usage: demo-keymapctl.sh BUILD_DIR
+# back, a picture of the example keymap, and a QtScrcpy keymap imported and drawn.
+# Usage: demo-keymapctl.sh BUILD_DIR
 set -euo pipefail
 build_dir=${1:-build}
 tool="$build_dir/tools/keymapctl/keymapctl"
@@ -26,5 +27,11 @@ echo "... and back to editing text:"
 
 mkdir -p "$build_dir/demo"
 step "$tool" render examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
+
+# The import reports what it leaves out or changes, then the result is checked and drawn.
+step "$tool" import --from qtscrcpy tests/keymapctl/data/qtscrcpy-shooter.json -o "$build_dir/demo/imported.json"
+step "$tool" check "$build_dir/demo/imported.json"
+step "$tool" render "$build_dir/demo/imported.json" -o "$build_dir/demo/imported.png"
 echo
-echo "The picture of the example keymap is at $(cd "$build_dir/demo" && pwd)/keymap.png"
+echo "The pictures are at $(cd "$build_dir/demo" && pwd)/: keymap.png (the example keymap) and"
+echo "imported.png (the imported QtScrcpy keymap)"

@@ -15,6 +15,7 @@ int runMacro(const QStringList& arguments);
 int runKey(const QStringList& arguments);
 int runImages(const QStringList& arguments);
 int runRender(const QStringList& arguments);
+int runImport(const QStringList& arguments);
 
 struct Command {
     const char* name;
@@ -34,6 +35,7 @@ inline constexpr Command kCommands[] = {
     {"key", "print the display text of a key, or a macro key name or code", runKey, false},
     {"images", "write the feature images of a keymap as PNG files", runImages, false},
     {"render", "draw a keymap as a picture of the screen", runRender, true},
+    {"import", "make a keymap from another mapping tool's keymap file", runImport, false},
 };
 
 } // namespace keymapctl
