@@ -5,7 +5,6 @@
 #include <Poco/NumericString.h>
 
 #include <sstream>
-#include <type_traits>
 #include <typeinfo>
 
 #include <cmath>
@@ -76,14 +75,6 @@ void TextWriter::endArray() {
 }
 
 void TextWriter::value(const Poco::JSON::Object& object) {
-    if (m_filled.empty() && object.getEscapeUnicode()) {
-        // Only the outermost object's choice counts; escaping every non-ASCII character is left to
-        // the library (documents never ask for it).
-        std::ostringstream text;
-        object.stringify(text, m_step);
-        m_out.append(text.str());
-        return;
-    }
     beginObject();
     for (const auto& [name, member] : object) {
         key(name);
@@ -108,7 +99,8 @@ void TextWriter::value(const Poco::Dynamic::Var& value) {
         m_out.append("null");
         return;
     }
-    // Most frequent kinds first.
+    // The kinds items write, most frequent first. Anything else (the 64-bit integers of a large
+    // number in an element kept as read, say) is rare and goes through the library's own writer.
     const std::type_info& type = value.type();
     if (type == typeid(std::string))
         string(value.extract<std::string>());
@@ -126,12 +118,6 @@ void TextWriter::value(const Poco::Dynamic::Var& value) {
         this->value(value.extract<Object>());
     else if (type == typeid(Array))
         this->value(value.extract<Array>());
-    else if (type == typeid(Poco::Int64))
-        integer(value.extract<Poco::Int64>());
-    else if (type == typeid(Poco::UInt64))
-        integer(value.extract<Poco::UInt64>());
-    else if (type == typeid(unsigned))
-        integer(value.extract<unsigned>());
     else
         fallback(value); // a null pointer too: the library raises its own exception
 }
@@ -215,13 +201,10 @@ void TextWriter::number(double value) {
     m_out.append(buffer);
 }
 
-template <typename T> void TextWriter::integer(T value) {
-    char buffer[32];
+void TextWriter::integer(int value) {
+    char buffer[16];
     std::size_t size = sizeof buffer;
-    if constexpr (std::is_signed_v<T>)
-        Poco::intToStr(value, 10, buffer, size);
-    else
-        Poco::uIntToStr(value, 10, buffer, size);
+    Poco::intToStr(value, 10, buffer, size);
     m_out.append(buffer, size);
 }
 
@@ -230,10 +213,6 @@ void TextWriter::fallback(const Poco::Dynamic::Var& value) {
     const unsigned int nested = indent() + m_step;
     Poco::JSON::Stringifier::stringify(value, text, nested, int(m_step), Poco::JSON_WRAP_STRINGS);
     m_out.append(text.str());
-}
-
-void appendStringified(std::string& out, const Poco::JSON::Object& object, unsigned int indent) {
-    TextWriter(out, indent).value(object);
 }
 
 } // namespace ovelkeymapmanager::json

@@ -13,8 +13,9 @@
 
 namespace ovelkeymapmanager::json {
 
-// The objects written must keep their members sorted (the JSON library's default). Values of kinds
-// not written here go through the library's own stringifier.
+// The objects written must keep their members sorted and must not ask for escaped unicode (the
+// JSON library's defaults). Values of kinds not written here go through the library's own
+// stringifier.
 class TextWriter {
 public:
     // indent: spaces per level, as given to Object::stringify; 0 writes everything on one line.
@@ -45,7 +46,7 @@ private:
     void string(const std::string& text);
     void escape(unsigned char byte);
     void number(double value);
-    template <typename T> void integer(T value);
+    void integer(int value);
     void fallback(const Poco::Dynamic::Var& value);
     unsigned int indent() const { return m_step * unsigned(m_filled.size()); }
 
@@ -54,8 +55,5 @@ private:
     unsigned int m_step;
     std::vector<char> m_filled; // per open container: whether it has a member or element yet
 };
-
-// Appends what object.stringify(out, indent) writes.
-void appendStringified(std::string& out, const Poco::JSON::Object& object, unsigned int indent);
 
 } // namespace ovelkeymapmanager::json
