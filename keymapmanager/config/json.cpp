@@ -13,7 +13,7 @@ thread_local const char* t_lastMember = "";
 // QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
 QString textFromUtf8(const std::string& utf8) {
     if (utf8.compare(0, 3, "\xEF\xBB\xBF") != 0)
-        return QString::fromUtf8(utf8.data(), int(utf8.size())); // the fast decoder, for all other text
+        return QString::fromUtf8(utf8.data(), int(utf8.size()));   // the fast decoder, for all other text
     static QTextCodec* const codec = QTextCodec::codecForMib(106); // UTF-8
     QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     return codec->toUnicode(utf8.data(), int(utf8.size()), &state);
@@ -25,9 +25,13 @@ inline Poco::Dynamic::Var member(Members parent, const char* name) {
 }
 } // namespace
 
-const char* lastMember() { return t_lastMember; }
+const char* lastMember() {
+    return t_lastMember;
+}
 
-void resetLastMember() { t_lastMember = ""; }
+void resetLastMember() {
+    t_lastMember = "";
+}
 
 ObjectPtr object(Members parent, const char* name) {
     t_lastMember = name;
@@ -55,38 +59,24 @@ void read(Members parent, const char* name, QString& out) {
     out = textFromUtf8(member(parent, name).convert<std::string>());
 }
 
-void read(Members parent, const char* name, int& out) { out = member(parent, name).convert<int>(); }
+void read(Members parent, const char* name, int& out) {
+    out = member(parent, name).convert<int>();
+}
 
 void read(Members parent, const char* name, double& out) {
     out = member(parent, name).convert<double>();
 }
 
-void read(Members parent, const char* name, bool& out) { out = member(parent, name).convert<bool>(); }
-
-void readKey(Members keyObject, ConfigKey& out) {
-    read(keyObject, "device", out.device);
-    read(keyObject, "text", out.text);
-    read(keyObject, "scan_code", out.scanCode);
-    read(keyObject, "virtual_key", out.virtualKey);
+void read(Members parent, const char* name, bool& out) {
+    out = member(parent, name).convert<bool>();
 }
 
-void read(Members parent, const char* name, ConfigKey& out) { readKey(object(parent, name), out); }
-
-void readPosition(Members parent, const char* name, double& x, double& y) {
-    const ObjectPtr position = object(parent, name);
-    read(position, "rel_x", x);
-    read(position, "rel_y", y);
-}
-
-bool appendStringsIf(Members parent, const char* name, QStringList& out) {
-    if (!parent->has(name))
-        return false;
+void appendStrings(Members parent, const char* name, QStringList& out) {
     const Poco::JSON::Array::Ptr lines = array(parent, name);
     const std::size_t count = lines->size();
     out.reserve(out.size() + static_cast<int>(count));
     for (std::size_t i = 0; i < count; ++i)
         out.append(textFromUtf8(lines->get(static_cast<unsigned>(i)).convert<std::string>()));
-    return true;
 }
 
 namespace {
@@ -104,34 +94,19 @@ std::string utf8(const QString& text) {
     return std::string(units, units + size);
 }
 
-// A member holding a new object, filled in place rather than built aside and moved in.
-template <typename Fill> void putObject(Object& target, const char* name, Fill fill) {
-    ObjectPtr child(new Object);
-    fill(*child);
-    target.set(name, child);
-}
-
-void fillKey(Object& object, const ConfigKey& key) {
-    put(object, "device", key.device);
-    put(object, "text", key.text);
-    put(object, "virtual_key", key.virtualKey);
-    put(object, "scan_code", key.scanCode);
-}
-
-void fillPosition(Object& object, double x, double y) {
-    put(object, "rel_x", x);
-    put(object, "rel_y", y);
-}
-
 } // namespace
 
-void put(Object& target, const char* name, const QString& value) { target.set(name, utf8(value)); }
-void put(Object& target, const char* name, int value) { target.set(name, value); }
-void put(Object& target, const char* name, double value) { target.set(name, value); }
-void put(Object& target, const char* name, bool value) { target.set(name, value); }
-
-void put(Object& target, const char* name, const ConfigKey& value) {
-    putObject(target, name, [&](Object& object) { fillKey(object, value); });
+void put(Object& target, const char* name, const QString& value) {
+    target.set(name, utf8(value));
+}
+void put(Object& target, const char* name, int value) {
+    target.set(name, value);
+}
+void put(Object& target, const char* name, double value) {
+    target.set(name, value);
+}
+void put(Object& target, const char* name, bool value) {
+    target.set(name, value);
 }
 
 void put(Object& target, const char* name, Object&& child) {
@@ -143,22 +118,6 @@ void put(Object& target, const char* name, const QStringList& lines) {
     for (const QString& line : lines)
         array->add(utf8(line));
     target.set(name, array);
-}
-
-void putPosition(Object& target, const char* name, double x, double y) {
-    putObject(target, name, [&](Object& object) { fillPosition(object, x, y); });
-}
-
-Object keyObject(const ConfigKey& key) {
-    Object object;
-    fillKey(object, key);
-    return object;
-}
-
-Object positionObject(double x, double y) {
-    Object object;
-    fillPosition(object, x, y);
-    return object;
 }
 
 } // namespace ovelkeymapmanager::json

@@ -1,10 +1,15 @@
 #include <keymapmanager/items/composableconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 #include <utility>
 
 namespace ovelkeymapmanager {
+
+// A chord writes its second key; a single key writes none.
+template <typename Io> static void jsonMembers(Io& io, ComposableConfigItem& item) {
+    io.optional("second_key", item.secondKey, [&] { return item.hasSecondKey(); });
+}
 
 ComposableConfigItem::ComposableConfigItem(QString typeName) : ConfigItem(std::move(typeName)) {}
 
@@ -12,14 +17,13 @@ ComposableConfigItem::~ComposableConfigItem() = default;
 
 Poco::JSON::Object ComposableConfigItem::toJson() const {
     Poco::JSON::Object object = ConfigItem::toJson();
-    if (hasSecondKey())
-        json::put(object, "second_key", secondKey);
+    json::writeMembers(object, *this);
     return object;
 }
 
 void ComposableConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     ConfigItem::fromJson(object);
-    json::readIf(object, "second_key", secondKey);
+    json::readMembers(object, *this);
 }
 
 bool ComposableConfigItem::isKeyMatch(const ConfigKey& given) const {
@@ -38,6 +42,8 @@ QString ComposableConfigItem::composedKeyText() const {
     return hasSecondKey() ? key.text + QLatin1Char('+') + secondKey.text : key.text;
 }
 
-bool ComposableConfigItem::hasSecondKey() const { return secondKey.isComplete(); }
+bool ComposableConfigItem::hasSecondKey() const {
+    return secondKey.isComplete();
+}
 
 } // namespace ovelkeymapmanager

@@ -1,8 +1,14 @@
 #include <keymapmanager/items/wheelconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, WheelConfigItem& item) {
+    io.required("sensitivity", item.sensitivity);
+    io.required("duration", item.duration);
+    io.required("orientation", item.orientation);
+}
 
 WheelConfigItem::WheelConfigItem() : PairConfigItem(QLatin1String(TypeName::Wheel)) {
     const QString keyboard = QLatin1String(Device::Keyboard);
@@ -14,17 +20,13 @@ WheelConfigItem::~WheelConfigItem() = default;
 
 Poco::JSON::Object WheelConfigItem::toJson() const {
     Poco::JSON::Object object = PairConfigItem::toJson();
-    json::put(object, "sensitivity", sensitivity);
-    json::put(object, "duration", duration);
-    json::put(object, "orientation", orientation);
+    json::writeMembers(object, *this);
     return object;
 }
 
 void WheelConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     PairConfigItem::fromJson(object);
-    json::read(object, "sensitivity", sensitivity);
-    json::read(object, "duration", duration);
-    json::read(object, "orientation", orientation);
+    json::readMembers(object, *this);
 }
 
 } // namespace ovelkeymapmanager
