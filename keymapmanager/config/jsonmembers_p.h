@@ -112,6 +112,19 @@ template <typename T> void writeMembers(Object& object, const T& value) {
     jsonMembers(writer, const_cast<T&>(value));
 }
 
+// An item's JSON as its base class writes it, followed by the members of the item's own list.
+template <typename Base, typename Item> Object writtenAfter(const Item& item) {
+    Object object = item.Base::toJson();
+    writeMembers(object, item);
+    return object;
+}
+
+// Reads an item's members as its base class does, then the members of the item's own list.
+template <typename Base, typename Item> void readAfter(Item& item, const ObjectPtr& object) {
+    item.Base::fromJson(object);
+    readMembers(object, item);
+}
+
 // A position object, "rel_x" and "rel_y", over two coordinates held anywhere.
 struct Position {
     double& x;

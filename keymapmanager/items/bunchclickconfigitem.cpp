@@ -16,14 +16,11 @@ BunchClickConfigItem::BunchClickConfigItem()
 BunchClickConfigItem::~BunchClickConfigItem() = default;
 
 Poco::JSON::Object BunchClickConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void BunchClickConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -16,14 +16,11 @@ ComposableConfigItem::ComposableConfigItem(QString typeName) : ConfigItem(std::m
 ComposableConfigItem::~ComposableConfigItem() = default;
 
 Poco::JSON::Object ComposableConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void ComposableConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool ComposableConfigItem::isKeyMatch(const ConfigKey& given) const {

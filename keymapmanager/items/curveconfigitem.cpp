@@ -18,14 +18,11 @@ CurveConfigItem::CurveConfigItem() : ComposableConfigItem(QLatin1String(TypeName
 CurveConfigItem::~CurveConfigItem() = default;
 
 Poco::JSON::Object CurveConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void CurveConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -17,14 +17,11 @@ EyeConfigItem::EyeConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Eye))
 EyeConfigItem::~EyeConfigItem() = default;
 
 Poco::JSON::Object EyeConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void EyeConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool EyeConfigItem::isKeyUnset() const {

@@ -25,14 +25,11 @@ FireConfigItem::FireConfigItem() : ConfigItem(QLatin1String(TypeName::Fire)) {
 FireConfigItem::~FireConfigItem() = default;
 
 Poco::JSON::Object FireConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void FireConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

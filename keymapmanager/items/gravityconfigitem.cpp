@@ -17,14 +17,11 @@ GravityConfigItem::GravityConfigItem() : DiamondConfigItem(QLatin1String(TypeNam
 GravityConfigItem::~GravityConfigItem() = default;
 
 Poco::JSON::Object GravityConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void GravityConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool GravityConfigItem::isKeyUnset() const {

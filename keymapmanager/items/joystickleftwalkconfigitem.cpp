@@ -28,14 +28,11 @@ JoystickLeftWalkConfigItem::JoystickLeftWalkConfigItem()
 JoystickLeftWalkConfigItem::~JoystickLeftWalkConfigItem() = default;
 
 Poco::JSON::Object JoystickLeftWalkConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void JoystickLeftWalkConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -20,14 +20,11 @@ JoystickRightEyeConfigItem::JoystickRightEyeConfigItem()
 JoystickRightEyeConfigItem::~JoystickRightEyeConfigItem() = default;
 
 Poco::JSON::Object JoystickRightEyeConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void JoystickRightEyeConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -15,14 +15,11 @@ MacroConfigItem::MacroConfigItem() : ComposableConfigItem(QLatin1String(TypeName
 MacroConfigItem::~MacroConfigItem() = default;
 
 Poco::JSON::Object MacroConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void MacroConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -24,14 +24,11 @@ MouseRightWalkConfigItem::MouseRightWalkConfigItem() : ConfigItem(QLatin1String(
 MouseRightWalkConfigItem::~MouseRightWalkConfigItem() = default;
 
 Poco::JSON::Object MouseRightWalkConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void MouseRightWalkConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -19,14 +19,11 @@ ObserveConfigItem::ObserveConfigItem() : ComposableConfigItem(QLatin1String(Type
 ObserveConfigItem::~ObserveConfigItem() = default;
 
 Poco::JSON::Object ObserveConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void ObserveConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -29,14 +29,11 @@ PairConfigItem::~PairConfigItem() = default;
 
 // The sides stand in the place of an item-level "second_key", so the composable members are skipped.
 Poco::JSON::Object PairConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void PairConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool PairConfigItem::isKeyUnset() const {

@@ -16,14 +16,11 @@ SpellCancelConfigItem::SpellCancelConfigItem() : ComposableConfigItem(QLatin1Str
 SpellCancelConfigItem::~SpellCancelConfigItem() = default;
 
 Poco::JSON::Object SpellCancelConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void SpellCancelConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -20,14 +20,11 @@ SpellConfigItem::SpellConfigItem() : ComposableConfigItem(QLatin1String(TypeName
 SpellConfigItem::~SpellConfigItem() = default;
 
 Poco::JSON::Object SpellConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void SpellConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 SwipeholdConfigItem* SpellConfigItem::swipeholdItem() const {

@@ -18,14 +18,11 @@ StaringConfigItem::StaringConfigItem() : ComposableConfigItem(QLatin1String(Type
 StaringConfigItem::~StaringConfigItem() = default;
 
 Poco::JSON::Object StaringConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void StaringConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -25,9 +25,7 @@ SwipeholdConfigItem::SwipeholdConfigItem() : DiamondConfigItem(QLatin1String(Typ
 SwipeholdConfigItem::~SwipeholdConfigItem() = default;
 
 Poco::JSON::Object SwipeholdConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void SwipeholdConfigItem::fromJson(Poco::JSON::Object::Ptr object) {

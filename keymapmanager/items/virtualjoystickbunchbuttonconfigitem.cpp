@@ -19,14 +19,11 @@ VirtualJoystickBunchButtonConfigItem::VirtualJoystickBunchButtonConfigItem() {
 VirtualJoystickBunchButtonConfigItem::~VirtualJoystickBunchButtonConfigItem() = default;
 
 Poco::JSON::Object VirtualJoystickBunchButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = VirtualJoystickButtonConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<VirtualJoystickButtonConfigItem>(*this);
 }
 
 void VirtualJoystickBunchButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    VirtualJoystickButtonConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<VirtualJoystickButtonConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -16,14 +16,11 @@ VirtualJoystickButtonConfigItem::VirtualJoystickButtonConfigItem()
 VirtualJoystickButtonConfigItem::~VirtualJoystickButtonConfigItem() = default;
 
 Poco::JSON::Object VirtualJoystickButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void VirtualJoystickButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -16,14 +16,11 @@ VirtualStickLeftShiftButtonConfigItem::VirtualStickLeftShiftButtonConfigItem()
 VirtualStickLeftShiftButtonConfigItem::~VirtualStickLeftShiftButtonConfigItem() = default;
 
 Poco::JSON::Object VirtualStickLeftShiftButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void VirtualStickLeftShiftButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

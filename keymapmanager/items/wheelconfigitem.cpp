@@ -19,14 +19,11 @@ WheelConfigItem::WheelConfigItem() : PairConfigItem(QLatin1String(TypeName::Whee
 WheelConfigItem::~WheelConfigItem() = default;
 
 Poco::JSON::Object WheelConfigItem::toJson() const {
-    Poco::JSON::Object object = PairConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<PairConfigItem>(*this);
 }
 
 void WheelConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    PairConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<PairConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -21,14 +21,11 @@ ZoomConfigItem::ZoomConfigItem() : PairConfigItem(QLatin1String(TypeName::Zoom))
 ZoomConfigItem::~ZoomConfigItem() = default;
 
 Poco::JSON::Object ZoomConfigItem::toJson() const {
-    Poco::JSON::Object object = PairConfigItem::toJson();
-    json::writeMembers(object, *this);
-    return object;
+    return json::writtenAfter<PairConfigItem>(*this);
 }
 
 void ZoomConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    PairConfigItem::fromJson(object);
-    json::readMembers(object, *this);
+    json::readAfter<PairConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager
