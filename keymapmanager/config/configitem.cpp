@@ -1,43 +1,38 @@
 #include <keymapmanager/config/configitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 #include <utility>
 
 namespace ovelkeymapmanager {
+
+// The members of every item, which each class's own list follows.
+template <typename Io> static void jsonMembers(Io& io, ConfigItem& item) {
+    io.required("type", item.typeName);
+    io.required("rel_work_position", json::position(item.workPositionX, item.workPositionY));
+    io.required("editor_icon_scale", item.editorIconScale);
+    io.required("key", item.key);
+    io.required("icon", [&](auto& icon) {
+        icon.required("visibility", item.iconVisible);
+        icon.required("radius_correction", item.iconRadiusCorrection);
+        icon.required("background_color", item.iconBackgroundColour);
+        icon.required("rel_position", json::position(item.iconPositionX, item.iconPositionY));
+        icon.required("description", item.iconDescription);
+    });
+}
 
 ConfigItem::ConfigItem(QString typeName) : typeName(std::move(typeName)) {}
 
 ConfigItem::~ConfigItem() = default;
 
 Poco::JSON::Object ConfigItem::toJson() const {
-    json::Object icon;
-    json::put(icon, "visibility", iconVisible);
-    json::put(icon, "radius_correction", iconRadiusCorrection);
-    json::put(icon, "background_color", iconBackgroundColour);
-    json::putPosition(icon, "rel_position", iconPositionX, iconPositionY);
-    json::put(icon, "description", iconDescription);
-
-    json::Object object;
-    json::put(object, "type", typeName);
-    json::putPosition(object, "rel_work_position", workPositionX, workPositionY);
-    json::put(object, "editor_icon_scale", editorIconScale);
-    json::put(object, "key", key);
-    json::put(object, "icon", std::move(icon));
+    Poco::JSON::Object object;
+    json::writeMembers(object, *this);
     return object;
 }
 
 void ConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    json::read(object, "type", typeName);
-    json::readPosition(object, "rel_work_position", workPositionX, workPositionY);
-    json::read(object, "editor_icon_scale", editorIconScale);
-    json::read(object, "key", key);
-    const json::ObjectPtr icon = json::object(object, "icon");
-    json::read(icon, "visibility", iconVisible);
-    json::read(icon, "radius_correction", iconRadiusCorrection);
-    json::read(icon, "background_color", iconBackgroundColour);
-    json::readPosition(icon, "rel_position", iconPositionX, iconPositionY);
-    json::read(icon, "description", iconDescription);
+    json::readMembers(object, *this);
 }
 
 bool ConfigItem::isKeyUnset() const {

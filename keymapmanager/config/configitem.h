@@ -13,6 +13,8 @@ namespace ovelkeymapmanager {
 class OVEL_KEYMAPMANAGER_EXPORT ConfigItem {
 public:
     explicit ConfigItem(QString typeName);
+    // Defined out of line here and in every item class: that anchors each class's vtable and type
+    // information in the library, so dynamic_cast works across the shared-library boundary.
     virtual ~ConfigItem();
     ConfigItem(const ConfigItem&) = delete;
     ConfigItem& operator=(const ConfigItem&) = delete;

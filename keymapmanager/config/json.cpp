@@ -71,32 +71,12 @@ void read(Members parent, const char* name, bool& out) {
     out = member(parent, name).convert<bool>();
 }
 
-void readKey(Members keyObject, ConfigKey& out) {
-    read(keyObject, "device", out.device);
-    read(keyObject, "text", out.text);
-    read(keyObject, "scan_code", out.scanCode);
-    read(keyObject, "virtual_key", out.virtualKey);
-}
-
-void read(Members parent, const char* name, ConfigKey& out) {
-    readKey(object(parent, name), out);
-}
-
-void readPosition(Members parent, const char* name, double& x, double& y) {
-    const ObjectPtr position = object(parent, name);
-    read(position, "rel_x", x);
-    read(position, "rel_y", y);
-}
-
-bool appendStringsIf(Members parent, const char* name, QStringList& out) {
-    if (!parent->has(name))
-        return false;
+void appendStrings(Members parent, const char* name, QStringList& out) {
     const Poco::JSON::Array::Ptr lines = array(parent, name);
     const std::size_t count = lines->size();
     out.reserve(out.size() + static_cast<int>(count));
     for (std::size_t i = 0; i < count; ++i)
         out.append(textFromUtf8(lines->get(static_cast<unsigned>(i)).convert<std::string>()));
-    return true;
 }
 
 namespace {
@@ -114,25 +94,6 @@ std::string utf8(const QString& text) {
     return std::string(units, units + size);
 }
 
-// A member holding a new object, filled in place rather than built aside and moved in.
-template <typename Fill> void putObject(Object& target, const char* name, Fill fill) {
-    ObjectPtr child(new Object);
-    fill(*child);
-    target.set(name, child);
-}
-
-void fillKey(Object& object, const ConfigKey& key) {
-    put(object, "device", key.device);
-    put(object, "text", key.text);
-    put(object, "virtual_key", key.virtualKey);
-    put(object, "scan_code", key.scanCode);
-}
-
-void fillPosition(Object& object, double x, double y) {
-    put(object, "rel_x", x);
-    put(object, "rel_y", y);
-}
-
 } // namespace
 
 void put(Object& target, const char* name, const QString& value) {
@@ -148,10 +109,6 @@ void put(Object& target, const char* name, bool value) {
     target.set(name, value);
 }
 
-void put(Object& target, const char* name, const ConfigKey& value) {
-    putObject(target, name, [&](Object& object) { fillKey(object, value); });
-}
-
 void put(Object& target, const char* name, Object&& child) {
     target.set(name, ObjectPtr(new Object(std::move(child))));
 }
@@ -161,22 +118,6 @@ void put(Object& target, const char* name, const QStringList& lines) {
     for (const QString& line : lines)
         array->add(utf8(line));
     target.set(name, array);
-}
-
-void putPosition(Object& target, const char* name, double x, double y) {
-    putObject(target, name, [&](Object& object) { fillPosition(object, x, y); });
-}
-
-Object keyObject(const ConfigKey& key) {
-    Object object;
-    fillKey(object, key);
-    return object;
-}
-
-Object positionObject(double x, double y) {
-    Object object;
-    fillPosition(object, x, y);
-    return object;
 }
 
 } // namespace ovelkeymapmanager::json

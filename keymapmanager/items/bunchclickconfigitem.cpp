@@ -1,9 +1,13 @@
 #include <keymapmanager/items/bunchclickconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/bunchclick_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, BunchClickConfigItem& item) {
+    bunchClickMembers(io, item);
+}
 
 BunchClickConfigItem::BunchClickConfigItem()
     : ComposableConfigItem(QLatin1String(TypeName::BunchClick)),
@@ -12,18 +16,11 @@ BunchClickConfigItem::BunchClickConfigItem()
 BunchClickConfigItem::~BunchClickConfigItem() = default;
 
 Poco::JSON::Object BunchClickConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::put(object, "bunch_click_type", bunchClickType);
-    json::put(object, "bunch_click_continue_number", continueNumber);
-    json::put(object, "bunch_click_one_off_number", oneOffNumber);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void BunchClickConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::read(object, "bunch_click_type", bunchClickType);
-    json::read(object, "bunch_click_continue_number", continueNumber);
-    json::read(object, "bunch_click_one_off_number", oneOffNumber);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

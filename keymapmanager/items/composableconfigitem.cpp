@@ -1,25 +1,26 @@
 #include <keymapmanager/items/composableconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 #include <utility>
 
 namespace ovelkeymapmanager {
+
+// A chord writes its second key; a single key writes none.
+template <typename Io> static void jsonMembers(Io& io, ComposableConfigItem& item) {
+    io.optional("second_key", item.secondKey, [&] { return item.hasSecondKey(); });
+}
 
 ComposableConfigItem::ComposableConfigItem(QString typeName) : ConfigItem(std::move(typeName)) {}
 
 ComposableConfigItem::~ComposableConfigItem() = default;
 
 Poco::JSON::Object ComposableConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    if (hasSecondKey())
-        json::put(object, "second_key", secondKey);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void ComposableConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::readIf(object, "second_key", secondKey);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool ComposableConfigItem::isKeyMatch(const ConfigKey& given) const {
@@ -38,6 +39,8 @@ QString ComposableConfigItem::composedKeyText() const {
     return hasSecondKey() ? key.text + QLatin1Char('+') + secondKey.text : key.text;
 }
 
-bool ComposableConfigItem::hasSecondKey() const { return secondKey.isComplete(); }
+bool ComposableConfigItem::hasSecondKey() const {
+    return secondKey.isComplete();
+}
 
 } // namespace ovelkeymapmanager

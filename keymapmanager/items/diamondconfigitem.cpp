@@ -1,25 +1,10 @@
 #include <keymapmanager/items/diamondconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 #include <utility>
 
 namespace ovelkeymapmanager {
-
-namespace {
-struct DirectionKey {
-    const char* name;
-    ConfigKey DiamondConfigItem::*key;
-};
-// The order in which the keys are read and tested.
-constexpr DirectionKey kDirectionKeys[] = {
-    {"top_key", &DiamondConfigItem::topKey},
-    {"bottom_key", &DiamondConfigItem::bottomKey},
-    {"left_key", &DiamondConfigItem::leftKey},
-    {"right_key", &DiamondConfigItem::rightKey},
-};
-} // namespace
 
 DiamondConfigItem::DiamondConfigItem(QString typeName) : ConfigItem(std::move(typeName)) {}
 
@@ -33,21 +18,6 @@ bool DiamondConfigItem::directionKeysUnset() const {
 bool DiamondConfigItem::directionKeysMatch(const ConfigKey& given) const {
     return topKey.matches(given) || bottomKey.matches(given) || leftKey.matches(given) ||
            rightKey.matches(given);
-}
-
-void DiamondConfigItem::putDirectionKeys(Poco::JSON::Object& object) const {
-    for (const DirectionKey& direction : kDirectionKeys)
-        json::put(object, direction.name, this->*direction.key);
-}
-
-void DiamondConfigItem::readDirectionKeys(const Poco::JSON::Object::Ptr& object) {
-    for (const DirectionKey& direction : kDirectionKeys)
-        json::read(object, direction.name, this->*direction.key);
-}
-
-void DiamondConfigItem::readDirectionKeysIf(const Poco::JSON::Object::Ptr& object) {
-    for (const DirectionKey& direction : kDirectionKeys)
-        json::readIf(object, direction.name, this->*direction.key);
 }
 
 void DiamondConfigItem::useArrowKeys() {

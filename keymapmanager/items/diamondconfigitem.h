@@ -19,12 +19,6 @@ protected:
     // The direction-key tests, for the subclasses that use them instead of the item's own key.
     bool directionKeysUnset() const;
     bool directionKeysMatch(const ConfigKey& key) const;
-    // The four key objects "top_key", "right_key", "bottom_key", "left_key", always all four.
-    void putDirectionKeys(Poco::JSON::Object& object) const;
-    // Reads the key objects in the order top, bottom, left, right; each one is required.
-    void readDirectionKeys(const Poco::JSON::Object::Ptr& object);
-    // The same order; a key object that is absent leaves its key as it is.
-    void readDirectionKeysIf(const Poco::JSON::Object::Ptr& object);
     // Sets the four keys to the keyboard arrow keys.
     void useArrowKeys();
     // Sets the four keys to W, D, S, A.

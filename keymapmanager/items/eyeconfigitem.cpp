@@ -1,9 +1,14 @@
 #include <keymapmanager/items/eyeconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/directionkeys_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, EyeConfigItem& item) {
+    directionKeyMembers(io, item, json::Presence::Required);
+    io.required("sensitivity", item.sensitivity);
+}
 
 EyeConfigItem::EyeConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Eye)) {
     useArrowKeys();
@@ -12,16 +17,11 @@ EyeConfigItem::EyeConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Eye))
 EyeConfigItem::~EyeConfigItem() = default;
 
 Poco::JSON::Object EyeConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    putDirectionKeys(object);
-    json::put(object, "sensitivity", sensitivity);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void EyeConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    readDirectionKeys(object);
-    json::read(object, "sensitivity", sensitivity);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool EyeConfigItem::isKeyUnset() const {

@@ -1,11 +1,22 @@
 #include <keymapmanager/items/fireconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
-#include <keymapmanager/items/itemrecords_p.h>
-
-#include <utility>
+#include <keymapmanager/items/invalidzone_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, FireConfigItem& item) {
+    io.optional("swipehold_info", [&](auto& area) {
+        area.required("rel_radius", item.radius);
+        area.required("rel_position", json::position(item.position));
+        area.required("steps", item.steps);
+        area.optional("invalid_zone_info", InvalidZone{item.invalidZoneEnabled, item.invalidZoneInnerRadius,
+                                                       item.invalidZoneOuterRadius});
+    });
+    io.optional("fire_option",
+                [&](auto& option) { option.optional("fire_range_policy", item.fireRangePolicy); });
+    io.optional("input_policy", [&](auto& input) { input.optional("interval", item.inputInterval); });
+    io.required("need_fire_and_drag", item.needFireAndDrag);
+}
 
 FireConfigItem::FireConfigItem() : ConfigItem(QLatin1String(TypeName::Fire)) {
     key = makeConfigKey(QLatin1String(Device::Mouse), QLatin1String(KeyText::LeftMouse), 1, 1);
@@ -14,31 +25,11 @@ FireConfigItem::FireConfigItem() : ConfigItem(QLatin1String(TypeName::Fire)) {
 FireConfigItem::~FireConfigItem() = default;
 
 Poco::JSON::Object FireConfigItem::toJson() const {
-    json::Object area;
-    json::putPosition(area, "rel_position", position.x(), position.y());
-    json::put(area, "rel_radius", radius);
-    json::put(area, "steps", steps);
-    records::putInvalidZone(area, invalidZoneEnabled, invalidZoneInnerRadius, invalidZoneOuterRadius);
-
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::put(object, "need_fire_and_drag", needFireAndDrag);
-    json::put(object, "swipehold_info", std::move(area));
-    json::putNested(object, "fire_option", "fire_range_policy", fireRangePolicy);
-    json::putNested(object, "input_policy", "interval", inputInterval);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void FireConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    if (const json::ObjectPtr area = json::optionalObject(object, "swipehold_info")) {
-        json::read(area, "rel_radius", radius);
-        json::readPosition(area, "rel_position", position.rx(), position.ry());
-        json::read(area, "steps", steps);
-        records::readInvalidZoneIf(area, invalidZoneEnabled, invalidZoneInnerRadius, invalidZoneOuterRadius);
-    }
-    json::readNestedIf(object, "fire_option", "fire_range_policy", fireRangePolicy);
-    json::readNestedIf(object, "input_policy", "interval", inputInterval);
-    json::read(object, "need_fire_and_drag", needFireAndDrag);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

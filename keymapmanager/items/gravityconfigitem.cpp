@@ -1,9 +1,14 @@
 #include <keymapmanager/items/gravityconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/directionkeys_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, GravityConfigItem& item) {
+    directionKeyMembers(io, item, json::Presence::Required);
+    io.required("sensitivity", item.sensitivity);
+}
 
 GravityConfigItem::GravityConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Gravity)) {
     useArrowKeys();
@@ -12,16 +17,11 @@ GravityConfigItem::GravityConfigItem() : DiamondConfigItem(QLatin1String(TypeNam
 GravityConfigItem::~GravityConfigItem() = default;
 
 Poco::JSON::Object GravityConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    putDirectionKeys(object);
-    json::put(object, "sensitivity", sensitivity);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void GravityConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    readDirectionKeys(object);
-    json::read(object, "sensitivity", sensitivity);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool GravityConfigItem::isKeyUnset() const {

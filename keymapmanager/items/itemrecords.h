@@ -1,5 +1,6 @@
 // Groups of fields that several item classes carry alike. Each class inherits the group, so the
-// fields read as the class's own (item->resetType); itemrecords_p.h writes and reads them.
+// fields read as the class's own (item->resetType); staringarea_p.h and bunchclick_p.h list
+// their JSON members.
 #pragma once
 
 #include <keymapmanager/config/vocabulary.h>

@@ -1,11 +1,23 @@
 #include <keymapmanager/items/joystickleftwalkconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
-#include <utility>
-
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, JoystickLeftWalkConfigItem& item) {
+    io.required("rel_radius", item.radius);
+    io.optional("stop_policy", [&](auto& stop) {
+        stop.required("delay_time", item.stopDelayTime);
+        stop.required("response_time", item.stopResponseTime);
+        stop.required("enable", item.stopPolicyEnabled);
+    });
+    io.optional("start_policy", [&](auto& start) {
+        start.required("distance_ratio", item.startDistanceRatio);
+        start.required("response_time", item.startResponseTime);
+        start.required("enable", item.startPolicyEnabled);
+    });
+}
 
 JoystickLeftWalkConfigItem::JoystickLeftWalkConfigItem()
     : ConfigItem(QLatin1String(TypeName::LeftStickWalk)) {
@@ -16,36 +28,11 @@ JoystickLeftWalkConfigItem::JoystickLeftWalkConfigItem()
 JoystickLeftWalkConfigItem::~JoystickLeftWalkConfigItem() = default;
 
 Poco::JSON::Object JoystickLeftWalkConfigItem::toJson() const {
-    json::Object start;
-    json::put(start, "distance_ratio", startDistanceRatio);
-    json::put(start, "response_time", startResponseTime);
-    json::put(start, "enable", startPolicyEnabled);
-
-    json::Object stop;
-    json::put(stop, "delay_time", stopDelayTime);
-    json::put(stop, "response_time", stopResponseTime);
-    json::put(stop, "enable", stopPolicyEnabled);
-
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::put(object, "rel_radius", radius);
-    json::put(object, "start_policy", std::move(start));
-    json::put(object, "stop_policy", std::move(stop));
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void JoystickLeftWalkConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::read(object, "rel_radius", radius);
-    if (const json::ObjectPtr stop = json::optionalObject(object, "stop_policy")) {
-        json::read(stop, "delay_time", stopDelayTime);
-        json::read(stop, "response_time", stopResponseTime);
-        json::read(stop, "enable", stopPolicyEnabled);
-    }
-    if (const json::ObjectPtr start = json::optionalObject(object, "start_policy")) {
-        json::read(start, "distance_ratio", startDistanceRatio);
-        json::read(start, "response_time", startResponseTime);
-        json::read(start, "enable", startPolicyEnabled);
-    }
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,9 +1,15 @@
 #include <keymapmanager/items/joystickrighteyeconfigitem.h>
 
 #include <keymapmanager/config/vocabulary.h>
-#include <keymapmanager/items/itemrecords_p.h>
+#include <keymapmanager/items/staringarea_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, JoystickRightEyeConfigItem& item) {
+    io.required("sensitivity", item.sensitivity);
+    io.required("staring_range", StaringRangeSize{item.staringRange});
+    io.required("reset_policy", ResetPolicy{item});
+}
 
 JoystickRightEyeConfigItem::JoystickRightEyeConfigItem()
     : ConfigItem(QLatin1String(TypeName::RightStickEye)) {
@@ -14,17 +20,11 @@ JoystickRightEyeConfigItem::JoystickRightEyeConfigItem()
 JoystickRightEyeConfigItem::~JoystickRightEyeConfigItem() = default;
 
 Poco::JSON::Object JoystickRightEyeConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::put(object, "sensitivity", sensitivity);
-    records::putStaringArea(object, *this);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void JoystickRightEyeConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    json::read(object, "sensitivity", sensitivity);
-    records::readStaringRange(object, *this);
-    records::readResetPolicy(object, *this);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,25 +1,25 @@
 #include <keymapmanager/items/macroconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, MacroConfigItem& item) {
+    io.optional("press_actions", item.pressActions);
+    io.optional("release_actions", item.releaseActions);
+}
 
 MacroConfigItem::MacroConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Macro)) {}
 
 MacroConfigItem::~MacroConfigItem() = default;
 
 Poco::JSON::Object MacroConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::put(object, "press_actions", pressActions);
-    json::put(object, "release_actions", releaseActions);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void MacroConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::appendStringsIf(object, "press_actions", pressActions);
-    json::appendStringsIf(object, "release_actions", releaseActions);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,9 +1,16 @@
 #include <keymapmanager/items/observeconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, ObserveConfigItem& item) {
+    io.required("sensitivity_x", item.sensitivityX);
+    io.required("sensitivity_y", item.sensitivityY);
+    io.required("sensitivity", item.sensitivity);
+    io.optional("input_policy", [&](auto& input) { input.optional("interval", item.inputInterval); });
+}
 
 ObserveConfigItem::ObserveConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Observe)) {
     key = makeConfigKey(QLatin1String(Device::Keyboard), QStringLiteral("Alt"), 18, 56);
@@ -12,20 +19,11 @@ ObserveConfigItem::ObserveConfigItem() : ComposableConfigItem(QLatin1String(Type
 ObserveConfigItem::~ObserveConfigItem() = default;
 
 Poco::JSON::Object ObserveConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::put(object, "sensitivity_x", sensitivityX);
-    json::put(object, "sensitivity_y", sensitivityY);
-    json::put(object, "sensitivity", sensitivity);
-    json::putNested(object, "input_policy", "interval", inputInterval);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void ObserveConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::read(object, "sensitivity_x", sensitivityX);
-    json::read(object, "sensitivity_y", sensitivityY);
-    json::read(object, "sensitivity", sensitivity);
-    json::readNestedIf(object, "input_policy", "interval", inputInterval);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,27 +1,17 @@
 #include <keymapmanager/items/pairconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/items/keypair_p.h>
 
 #include <utility>
 
 namespace ovelkeymapmanager {
 
+template <typename Io> static void jsonMembers(Io& io, PairConfigItem& item) {
+    io.required("positive_key", item.positive);
+    io.required("negative_key", item.negative);
+}
+
 namespace {
-
-// {"key": ..., "second_key": ...}, the second key only when it is complete.
-json::Object pairObject(const KeyPair& pair) {
-    json::Object object;
-    json::put(object, "key", pair.key);
-    if (pair.secondKey.isComplete())
-        json::put(object, "second_key", pair.secondKey);
-    return object;
-}
-
-void readPair(json::Members parent, const char* name, KeyPair& pair) {
-    const json::ObjectPtr object = json::object(parent, name);
-    json::read(object, "key", pair.key);
-    json::readIf(object, "second_key", pair.secondKey);
-}
 
 bool matchesAlone(const KeyPair& pair, const ConfigKey& given) {
     return pair.key.matches(given) && !pair.secondKey.isComplete();
@@ -37,17 +27,13 @@ PairConfigItem::PairConfigItem(QString typeName) : ComposableConfigItem(std::mov
 
 PairConfigItem::~PairConfigItem() = default;
 
+// The sides stand in the place of an item-level "second_key", so the composable members are skipped.
 Poco::JSON::Object PairConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::put(object, "positive_key", pairObject(positive));
-    json::put(object, "negative_key", pairObject(negative));
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void PairConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ConfigItem::fromJson(object);
-    readPair(object, "positive_key", positive);
-    readPair(object, "negative_key", negative);
+    json::readAfter<ConfigItem>(*this, object);
 }
 
 bool PairConfigItem::isKeyUnset() const {

@@ -1,30 +1,28 @@
 #include <keymapmanager/items/staringconfigitem.h>
 
 #include <keymapmanager/config/vocabulary.h>
-#include <keymapmanager/items/itemrecords_p.h>
+#include <keymapmanager/items/staringarea_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, StaringConfigItem& item) {
+    io.required("staring_range", StaringRangeSize{item.staringRange});
+    io.required("sensitivity_x", item.sensitivityX);
+    io.required("sensitivity_y", item.sensitivityY);
+    io.required("reset_policy", ResetPolicy{item});
+    io.optional("input_policy", [&](auto& input) { input.optional("interval", item.inputInterval); });
+}
 
 StaringConfigItem::StaringConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Staring)) {}
 
 StaringConfigItem::~StaringConfigItem() = default;
 
 Poco::JSON::Object StaringConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    records::putStaringArea(object, *this);
-    json::put(object, "sensitivity_x", sensitivityX);
-    json::put(object, "sensitivity_y", sensitivityY);
-    json::putNested(object, "input_policy", "interval", inputInterval);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void StaringConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    records::readStaringRange(object, *this);
-    json::read(object, "sensitivity_x", sensitivityX);
-    json::read(object, "sensitivity_y", sensitivityY);
-    records::readResetPolicy(object, *this);
-    json::readNestedIf(object, "input_policy", "interval", inputInterval);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

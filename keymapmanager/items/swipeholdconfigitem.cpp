@@ -1,10 +1,22 @@
 #include <keymapmanager/items/swipeholdconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/directionkeys_p.h>
 #include <keymapmanager/items/swipeholdpolicies_p.h>
 
 namespace ovelkeymapmanager {
+
+// Every member is optional: an absent one leaves its field as it is. A spell's "swipehold_info"
+// holds the same settings (spellrecords_p.h).
+template <typename Io> static void jsonMembers(Io& io, SwipeholdConfigItem& item) {
+    io.optional("first_point_policy", item.firstPointPolicy);
+    io.optional("subsequent_point_policy", item.subsequentPointPolicy);
+    directionKeyMembers(io, item, json::Presence::Optional);
+    io.optional("rel_radius", item.relRadius);
+    io.optional("hold_center_interval_after_release", item.holdCenterIntervalAfterRelease);
+    io.optional("in_line_policy", item.inLinePolicy);
+    io.optional("target_point_input_compensatory_policy", item.targetPointPolicy);
+}
 
 SwipeholdConfigItem::SwipeholdConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Swipehold)) {
     useWasdKeys();
@@ -13,15 +25,7 @@ SwipeholdConfigItem::SwipeholdConfigItem() : DiamondConfigItem(QLatin1String(Typ
 SwipeholdConfigItem::~SwipeholdConfigItem() = default;
 
 Poco::JSON::Object SwipeholdConfigItem::toJson() const {
-    Poco::JSON::Object object = ConfigItem::toJson();
-    json::put(object, "first_point_policy", firstPointPolicy);
-    json::put(object, "subsequent_point_policy", subsequentPointPolicy);
-    putDirectionKeys(object);
-    json::put(object, "rel_radius", relRadius);
-    json::put(object, "hold_center_interval_after_release", holdCenterIntervalAfterRelease);
-    json::put(object, "in_line_policy", inLinePolicy);
-    json::put(object, "target_point_input_compensatory_policy", targetPointPolicy);
-    return object;
+    return json::writtenAfter<ConfigItem>(*this);
 }
 
 void SwipeholdConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
@@ -30,13 +34,7 @@ void SwipeholdConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
 }
 
 void SwipeholdConfigItem::readSwipeholdFields(Poco::JSON::Object::Ptr object) {
-    json::readIf(object, "first_point_policy", firstPointPolicy);
-    json::readIf(object, "subsequent_point_policy", subsequentPointPolicy);
-    readDirectionKeysIf(object);
-    json::readIf(object, "rel_radius", relRadius);
-    json::readIf(object, "hold_center_interval_after_release", holdCenterIntervalAfterRelease);
-    json::readIf(object, "in_line_policy", inLinePolicy);
-    json::readIf(object, "target_point_input_compensatory_policy", targetPointPolicy);
+    json::readMembers(object, *this);
 }
 
 bool SwipeholdConfigItem::isKeyUnset() const {

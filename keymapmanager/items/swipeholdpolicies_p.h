@@ -1,20 +1,42 @@
-// JSON form of the swipe-hold policy records, as members of the shared JSON helpers so that
-// json::read, json::readIf and json::put take them like any other value.
+// The JSON objects of the swipe-hold policy records, which swipe-hold items and spells both hold.
+// Each object is required once asked for; its required members come first, then its optional ones.
 #pragma once
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/items/swipeholdpolicies.h>
 
-namespace ovelkeymapmanager::json {
+namespace ovelkeymapmanager {
 
-// Each reader takes the policy object (required once called) and reads its required members,
-// then its optional ones.
-void read(Members parent, const char* name, FirstPointPolicy& out);
-void read(Members parent, const char* name, SubsequentPointPolicy& out);
-void read(Members parent, const char* name, TargetPointCompensatoryPolicy& out);
+template <typename Io> void jsonMembers(Io& io, FirstPointPolicy& policy) {
+    io.required("handle_type", policy.handleType);
+    io.required("interval", policy.interval);
+    io.required("period", policy.period);
+    io.required("steps", policy.steps);
+    io.required("speed", policy.speed);
+    io.optional("wait_for_second", policy.waitForSecond);
+    io.optional("move_type", policy.moveType);
+    io.optional("idle_before_first_press", policy.idleBeforeFirstPress);
+    io.optional("no_press_first_center_point", policy.noPressOnFirstCentrePoint);
+}
 
-void put(Object& target, const char* name, const FirstPointPolicy& policy);
-void put(Object& target, const char* name, const SubsequentPointPolicy& policy);
-void put(Object& target, const char* name, const TargetPointCompensatoryPolicy& policy);
+template <typename Io> void jsonMembers(Io& io, SubsequentPointPolicy& policy) {
+    io.required("handle_type", policy.handleType);
+    io.required("period", policy.period);
+    io.required("steps", policy.steps);
+}
 
-} // namespace ovelkeymapmanager::json
+template <typename Io> void jsonMembers(Io& io, TargetPointCompensatoryPolicy& policy) {
+    io.required("enable", policy.enable);
+    io.required("period", policy.period);
+    io.required("steps", policy.steps);
+    io.required("count", policy.count);
+    io.required("distance", policy.distance);
+    io.optional("x_policy", policy.xPolicy);
+    io.optional("x_policy_slope_period", policy.xSlopeOrPeriod);
+    io.optional("x_policy_intercept_phaseshift", policy.xInterceptOrPhaseShift);
+    io.optional("y_policy", policy.yPolicy);
+    io.optional("y_policy_slope_period", policy.ySlopeOrPeriod);
+    io.optional("y_policy_intercept_phaseshift", policy.yInterceptOrPhaseShift);
+}
+
+} // namespace ovelkeymapmanager

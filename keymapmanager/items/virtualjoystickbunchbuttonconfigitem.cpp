@@ -1,9 +1,15 @@
 #include <keymapmanager/items/virtualjoystickbunchbuttonconfigitem.h>
 
 #include <keymapmanager/config/vocabulary.h>
-#include <keymapmanager/items/itemrecords_p.h>
+#include <keymapmanager/items/bunchclick_p.h>
 
 namespace ovelkeymapmanager {
+
+// "enable" and the burst settings stand beside the button policy, at the item level.
+template <typename Io> static void jsonMembers(Io& io, VirtualJoystickBunchButtonConfigItem& item) {
+    io.required("enable", item.enable);
+    bunchClickMembers(io, item);
+}
 
 // Built as a plain button, then named as a bunch button.
 VirtualJoystickBunchButtonConfigItem::VirtualJoystickBunchButtonConfigItem() {
@@ -12,18 +18,12 @@ VirtualJoystickBunchButtonConfigItem::VirtualJoystickBunchButtonConfigItem() {
 
 VirtualJoystickBunchButtonConfigItem::~VirtualJoystickBunchButtonConfigItem() = default;
 
-// "enable" and the burst settings stand beside the button policy, at the item level.
 Poco::JSON::Object VirtualJoystickBunchButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = VirtualJoystickButtonConfigItem::toJson();
-    json::put(object, "enable", enable);
-    records::putBunchClick(object, *this);
-    return object;
+    return json::writtenAfter<VirtualJoystickButtonConfigItem>(*this);
 }
 
 void VirtualJoystickBunchButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    VirtualJoystickButtonConfigItem::fromJson(object);
-    json::read(object, "enable", enable);
-    records::readBunchClick(object, *this);
+    json::readAfter<VirtualJoystickButtonConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

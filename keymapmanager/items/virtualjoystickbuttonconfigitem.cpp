@@ -1,9 +1,14 @@
 #include <keymapmanager/items/virtualjoystickbuttonconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, VirtualJoystickButtonConfigItem& item) {
+    io.optional("virtual_joystick_button_policy",
+                [&](auto& policy) { policy.optional("virtual_joystick_button_text", item.buttonText); });
+}
 
 VirtualJoystickButtonConfigItem::VirtualJoystickButtonConfigItem()
     : ComposableConfigItem(QLatin1String(TypeName::VirtualJoystickButton)) {}
@@ -11,14 +16,11 @@ VirtualJoystickButtonConfigItem::VirtualJoystickButtonConfigItem()
 VirtualJoystickButtonConfigItem::~VirtualJoystickButtonConfigItem() = default;
 
 Poco::JSON::Object VirtualJoystickButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::putNested(object, "virtual_joystick_button_policy", "virtual_joystick_button_text", buttonText);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void VirtualJoystickButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readNestedIf(object, "virtual_joystick_button_policy", "virtual_joystick_button_text", buttonText);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,9 +1,14 @@
 #include <keymapmanager/items/virtualstickleftshiftbuttonconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, VirtualStickLeftShiftButtonConfigItem& item) {
+    io.optional("virtual_joystick_left_stick_shift_button_policy",
+                [&](auto& policy) { policy.optional("factor", item.factor); });
+}
 
 VirtualStickLeftShiftButtonConfigItem::VirtualStickLeftShiftButtonConfigItem()
     : ComposableConfigItem(QLatin1String(TypeName::VirtualLeftStickShiftButton)) {}
@@ -11,14 +16,11 @@ VirtualStickLeftShiftButtonConfigItem::VirtualStickLeftShiftButtonConfigItem()
 VirtualStickLeftShiftButtonConfigItem::~VirtualStickLeftShiftButtonConfigItem() = default;
 
 Poco::JSON::Object VirtualStickLeftShiftButtonConfigItem::toJson() const {
-    Poco::JSON::Object object = ComposableConfigItem::toJson();
-    json::putNested(object, "virtual_joystick_left_stick_shift_button_policy", "factor", factor);
-    return object;
+    return json::writtenAfter<ComposableConfigItem>(*this);
 }
 
 void VirtualStickLeftShiftButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    ComposableConfigItem::fromJson(object);
-    json::readNestedIf(object, "virtual_joystick_left_stick_shift_button_policy", "factor", factor);
+    json::readAfter<ComposableConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,8 +1,14 @@
 #include <keymapmanager/items/wheelconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, WheelConfigItem& item) {
+    io.required("sensitivity", item.sensitivity);
+    io.required("duration", item.duration);
+    io.required("orientation", item.orientation);
+}
 
 WheelConfigItem::WheelConfigItem() : PairConfigItem(QLatin1String(TypeName::Wheel)) {
     const QString keyboard = QLatin1String(Device::Keyboard);
@@ -13,18 +19,11 @@ WheelConfigItem::WheelConfigItem() : PairConfigItem(QLatin1String(TypeName::Whee
 WheelConfigItem::~WheelConfigItem() = default;
 
 Poco::JSON::Object WheelConfigItem::toJson() const {
-    Poco::JSON::Object object = PairConfigItem::toJson();
-    json::put(object, "sensitivity", sensitivity);
-    json::put(object, "duration", duration);
-    json::put(object, "orientation", orientation);
-    return object;
+    return json::writtenAfter<PairConfigItem>(*this);
 }
 
 void WheelConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    PairConfigItem::fromJson(object);
-    json::read(object, "sensitivity", sensitivity);
-    json::read(object, "duration", duration);
-    json::read(object, "orientation", orientation);
+    json::readAfter<PairConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

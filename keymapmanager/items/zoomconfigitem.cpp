@@ -1,8 +1,16 @@
 #include <keymapmanager/items/zoomconfigitem.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/config/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
+
+template <typename Io> static void jsonMembers(Io& io, ZoomConfigItem& item) {
+    io.required("sensitivity", item.sensitivity);
+    io.required("orientation", item.orientation);
+    io.required("duration", item.duration);
+    io.required("one_side_gap", item.oneSideGap);
+    io.optional("small_point_move_first", item.smallPointMoveFirst);
+}
 
 ZoomConfigItem::ZoomConfigItem() : PairConfigItem(QLatin1String(TypeName::Zoom)) {
     const QString mouse = QLatin1String(Device::Mouse);
@@ -13,22 +21,11 @@ ZoomConfigItem::ZoomConfigItem() : PairConfigItem(QLatin1String(TypeName::Zoom))
 ZoomConfigItem::~ZoomConfigItem() = default;
 
 Poco::JSON::Object ZoomConfigItem::toJson() const {
-    Poco::JSON::Object object = PairConfigItem::toJson();
-    json::put(object, "sensitivity", sensitivity);
-    json::put(object, "orientation", orientation);
-    json::put(object, "duration", duration);
-    json::put(object, "one_side_gap", oneSideGap);
-    json::put(object, "small_point_move_first", smallPointMoveFirst);
-    return object;
+    return json::writtenAfter<PairConfigItem>(*this);
 }
 
 void ZoomConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
-    PairConfigItem::fromJson(object);
-    json::read(object, "sensitivity", sensitivity);
-    json::read(object, "orientation", orientation);
-    json::read(object, "duration", duration);
-    json::read(object, "one_side_gap", oneSideGap);
-    json::readIf(object, "small_point_move_first", smallPointMoveFirst);
+    json::readAfter<PairConfigItem>(*this, object);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,0 +1,14 @@
+// One side of a pair item: {"key", "second_key"}, the second key only when it is complete.
+#pragma once
+
+#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/items/pairconfigitem.h>
+
+namespace ovelkeymapmanager {
+
+template <typename Io> void jsonMembers(Io& io, KeyPair& pair) {
+    io.required("key", pair.key);
+    io.optional("second_key", pair.secondKey, [&] { return pair.secondKey.isComplete(); });
+}
+
+} // namespace ovelkeymapmanager
