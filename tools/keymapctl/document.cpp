@@ -46,6 +46,7 @@ LoadedDocument loadDocument(const QString& path, bool joystick) {
         document.status = LoadStatus::Empty;
     else
         document.status = document.report.ok ? LoadStatus::Clean : LoadStatus::Broken;
+    document.source = ReadKeymapSource(path, joystick);
     document.elementOfItem = document.report.itemElements;
     document.keptElements = keptElements(*document.config);
     return document;

@@ -25,6 +25,8 @@ struct LoadedDocument {
     LoadStatus status = LoadStatus::Unreadable;
     std::unique_ptr<ovelkeymapmanager::KeymapConfig> config; // null when unreadable
     ovelkeymapmanager::KeymapLoadReport report;
+    // The file's text as a JSON tree, with the places of its members.
+    ovelkeymapmanager::KeymapSource source;
     // For each loaded item, the index of its "keymaps" element; elements of an unknown type are
     // kept by the document rather than read as items, so the two differ once one is present.
     QVector<int> elementOfItem;
