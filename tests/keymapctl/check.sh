@@ -64,8 +64,11 @@ for i in $(seq 1 12); do files+=("$DATA/good.json"); done
 run check "${files[@]}"
 expect_rc 0
 expect_err "[12/12]"
-[ "$(printf '%s\n' "$OUT" | wc -l)" -eq 12 ]
-check "one stdout line per file" $?
+[ "$(printf '%s\n' "$OUT" | wc -l)" -eq 13 ]
+check "one stdout line per file, then the summary" $?
+expect_out "12 files, 144 items, 0 errors, 0 warnings"
+run check --quiet "$DATA/good.json" "$DATA/broken-info.json"
+expect_out_equals "$DATA/broken-info.json: error: \"info\" block, member \"visibility\": Invalid access: Can not convert empty value. [load-info]"
 
 run check
 expect_rc 2

@@ -56,6 +56,7 @@ int forEachDocument(const QStringList& files, bool joystick, FindingReport& repo
         progress.step(path);
         const LoadedDocument document = loadDocument(path, joystick);
         exit = worst(exit, document.exitCode());
+        report.countFile(document.config ? document.config->items.size() : 0);
         if (document.clean())
             useClean(document);
         else

@@ -73,9 +73,33 @@ void FindingReport::add(Finding finding) {
     m_findings.append(std::move(finding));
 }
 
-void FindingReport::finish() const {
-    if (!m_asJson)
+namespace {
+
+QString counted(int count, const char* noun) {
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(noun))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
+} // namespace
+
+void FindingReport::finish(bool quiet) const {
+    if (!m_asJson) {
+        if (quiet)
+            return;
+        int errors = 0;
+        int warnings = 0;
+        for (const Finding& finding : m_findings) {
+            errors += finding.severity == Severity::Error;
+            warnings += finding.severity == Severity::Warning;
+        }
+        out() << QStringList{counted(m_fileCount, "file"), counted(m_itemCount, "item"),
+                             counted(errors, "error"), counted(warnings, "warning")}
+                     .join(QStringLiteral(", "))
+              << "\n";
         return;
+    }
     QJsonArray findings;
     for (const Finding& finding : m_findings) {
         findings.append(QJsonObject{{QStringLiteral("file"), finding.file},

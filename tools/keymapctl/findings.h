@@ -45,8 +45,14 @@ public:
     void add(Finding finding);
     // Per-file data for the JSON document (check puts its summary of good files here).
     void addFile(QJsonObject file) { m_files.append(std::move(file)); }
-    // Prints the JSON document; nothing more as text.
-    void finish() const;
+    // Counts a file that was read, with the items it holds, for the summary.
+    void countFile(int items) {
+        ++m_fileCount;
+        m_itemCount += items;
+    }
+    // Prints the JSON document, or as text the summary line ("2 files, 31 items, 0 errors,
+    // 1 warning") unless quiet.
+    void finish(bool quiet = false) const;
 
     // kProblems when there is an error, or a warning and warningsFail; otherwise kOk.
     int exitCode(bool warningsFail) const;
@@ -56,6 +62,8 @@ private:
     bool m_asJson;
     QList<Finding> m_findings;
     QList<QJsonObject> m_files;
+    int m_fileCount = 0;
+    int m_itemCount = 0;
 };
 
 QString severityName(Severity severity);
