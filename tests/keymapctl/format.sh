@@ -30,7 +30,7 @@ expect_rc 0
 expect_out_empty
 
 # Never rewrite what did not load cleanly.
-for broken in broken-missing-member.json broken-syntax.json broken-info.json empty.json; do
+for broken in broken-missing-member.json broken-syntax.json broken-info.json empty.json encoding-utf16.json; do
     cp "$DATA/$broken" "$WORK/$broken"
     run format "$WORK/$broken"
     expect_rc 1

@@ -46,6 +46,16 @@ expect_out "2 files, 23 items, 4 errors, 8 warnings"
 run lint --json "$DATA/good.json"
 expect_json 'd == {"command": "lint", "findings": []}'
 
+# One file per family of member findings, with the exact text and JSON output.
+for name in format-losing lint-values; do
+    for form in txt json; do
+        (cd "$DATA" && "$TOOL" lint $([ $form = json ] && echo --json) "$name.json" >"$WORK/out")
+        RC=$? OUT=$(cat "$WORK/out") ERR="" CASE="lint $name.json ($form)"
+        expect_rc 0
+        expect_out_file "$DATA/$name.lint.$form"
+    done
+done
+
 # A file that does not load is reported as check reports it, and not linted.
 run lint "$DATA/broken-missing-member.json"
 expect_rc 1

@@ -17,6 +17,8 @@ QJsonObject Location::toJson() const {
         object.insert(QStringLiteral("type"), type);
     if (!member.isEmpty())
         object.insert(QStringLiteral("member"), member);
+    if (!path.isEmpty())
+        object.insert(QStringLiteral("path"), path);
     if (line > 0) {
         object.insert(QStringLiteral("line"), line);
         object.insert(QStringLiteral("column"), column);
@@ -30,6 +32,12 @@ QJsonObject Location::toJson() const {
 
 QString Location::describe() const {
     QStringList parts;
+    if (!path.isEmpty()) {
+        parts << (type.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, type));
+        if (!list.isEmpty())
+            parts << QStringLiteral("%1 line %2").arg(list).arg(listLine);
+        return parts.join(QStringLiteral(", "));
+    }
     if (item >= 0) {
         QString part = QStringLiteral("keymaps[%1]").arg(item);
         if (!type.isEmpty())

@@ -16,13 +16,15 @@ struct Location {
     int item = -1;  // index of the "keymaps" element, from 0
     QString type;   // that element's "type"
     QString member; // the member being read, or the field concerned
+    QString path;   // the full path from the root, when known: "keymaps[5].icon.description"
     int line = 0;   // text position (1-based) for text that is not JSON
     int column = 0;
     QString list;     // "press_actions" or "release_actions" for macro lines
     int listLine = 0; // 1-based line number inside that list
 
     QJsonObject toJson() const;
-    // "keymaps[3] (Macro), press_actions line 2", or "" when nothing is known.
+    // "keymaps[3] (Macro), press_actions line 2", "keymaps[5].icon.description (Click)", or "" when
+    // nothing is known.
     QString describe() const;
 };
 

@@ -1,5 +1,6 @@
 #include "lint_rules.h"
 
+#include "lint_members.h"
 #include "suggest.h"
 
 #include <keymapmanager/keymapmanager.h>
@@ -248,6 +249,7 @@ void lintDocument(const LoadedDocument& document, FindingReport& report) {
     positions(document, report);
     macroLines(document, report);
     tapInfo(document, report);
+    lintMembers(document, report);
 }
 
 } // namespace keymapctl

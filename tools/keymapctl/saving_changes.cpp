@@ -28,6 +28,8 @@ bool isArray(const Var& value) {
     return value.type() == typeid(ArrayPtr);
 }
 
+} // namespace
+
 QString kindName(const Var& value) {
     if (isObject(value))
         return QStringLiteral("an object");
@@ -43,6 +45,8 @@ QString kindName(const Var& value) {
         return QStringLiteral("an integer");
     return QStringLiteral("a number");
 }
+
+namespace {
 
 // The trees that a reader's writer produces, with every member that it writes only at times
 // present: what a keymap author may put there.
@@ -194,17 +198,7 @@ private:
         m_changes.append(change);
     }
 
-    // The member's place, or its object's when the scan did not reach it.
-    KeymapSourcePlace placeOf(QString path) const {
-        while (!path.isEmpty()) {
-            const auto it = m_file.places.constFind(path);
-            if (it != m_file.places.cend())
-                return *it;
-            const int cut = std::max(path.lastIndexOf(QLatin1Char('.')), path.lastIndexOf(QLatin1Char('[')));
-            path.truncate(std::max(cut, 0));
-        }
-        return KeymapSourcePlace{1, 1};
-    }
+    KeymapSourcePlace placeOf(const QString& path) const { return keymapctl::placeOf(m_file, path); }
 
     const KeymapSource& m_file;
     QVector<SavingChange>& m_changes;
@@ -213,6 +207,49 @@ private:
 };
 
 } // namespace
+
+KeymapSourcePlace placeOf(const KeymapSource& source, QString path) {
+    while (!path.isEmpty()) {
+        const auto it = source.places.constFind(path);
+        if (it != source.places.cend())
+            return *it;
+        const int cut = std::max(path.lastIndexOf(QLatin1Char('.')), path.lastIndexOf(QLatin1Char('[')));
+        path.truncate(std::max(cut, 0));
+    }
+    return KeymapSourcePlace{1, 1};
+}
+
+Var valueAt(const Var& root, const QString& path) {
+    Var value = root;
+    for (const QString& step : path.split(QLatin1Char('.'))) {
+        const int bracket = step.indexOf(QLatin1Char('['));
+        const std::string name = step.left(bracket < 0 ? step.size() : bracket).toStdString();
+        if (!name.empty()) {
+            if (!isObject(value) || !value.extract<ObjectPtr>()->has(name))
+                return Var();
+            value = value.extract<ObjectPtr>()->get(name);
+        }
+        for (int at = bracket; at >= 0; at = step.indexOf(QLatin1Char('['), at + 1)) {
+            const unsigned index = step.mid(at + 1, step.indexOf(QLatin1Char(']'), at) - at - 1).toUInt();
+            if (!isArray(value) || index >= value.extract<ArrayPtr>()->size())
+                return Var();
+            value = value.extract<ArrayPtr>()->get(index);
+        }
+    }
+    return value;
+}
+
+Var defaultValueAt(const QString& owner, const QString& path) {
+    const Samples samples = owner == QLatin1String("info") || owner == QLatin1String("param")
+                                ? blockSamples(owner)
+                                : itemSamples(owner);
+    for (const Var& sample : samples) {
+        const Var value = valueAt(sample, path);
+        if (!value.isEmpty())
+            return value;
+    }
+    return Var();
+}
 
 QByteArray jsonBytes(const Var& value) {
     std::ostringstream text;

@@ -31,6 +31,15 @@ struct SavingChange {
 // since keymapctl keeps it.
 QVector<SavingChange> savingChanges(const LoadedDocument& document);
 
+// The value at a path ("keymaps[3].icon.description") of a tree; empty when there is none.
+Poco::Dynamic::Var valueAt(const Poco::Dynamic::Var& root, const QString& path);
+// "an integer", "a text", "an object"... as the kind of a JSON value.
+QString kindName(const Poco::Dynamic::Var& value);
+// What a new item of the type, or a default "info" or "param" block, holds at a path inside it.
+Poco::Dynamic::Var defaultValueAt(const QString& owner, const QString& path);
+// The place of a member, or of the nearest object around it that the scan reached.
+ovelkeymapmanager::KeymapSourcePlace placeOf(const ovelkeymapmanager::KeymapSource& source, QString path);
+
 // The JSON text of a value on one line, and that text shortened to a readable length.
 QByteArray jsonBytes(const Poco::Dynamic::Var& value);
 QString shortJson(const Poco::Dynamic::Var& value);
