@@ -1,4 +1,6 @@
-// The exported functions: each fetches the manager and forwards to its member of the same name.
+// The exported functions: each fetches the manager and forwards to its member of the same name,
+// except those that only read a file's text as JSON, which hold no state.
+#include <keymapmanager/config/documentio_p.h>
 #include <keymapmanager/keymapmanager_p.h>
 
 namespace ovelkeymapmanager {
@@ -68,6 +70,13 @@ QStringList ConfigItemTypeNames() {
 }
 QString ConfigItemClassName(const QString& typeName) {
     return KeymapManager::instance().ConfigItemClassName(typeName);
+}
+KeymapSource ReadKeymapSource(const QString& path, bool isJoystick) {
+    // A keymap load reads the keymap templates, a joystick load the other set.
+    return keymapSource(readKeymapText(!isJoystick, path));
+}
+KeymapSource ParseKeymapSource(const QByteArray& text) {
+    return keymapSource(text);
 }
 
 } // namespace ovelkeymapmanager

@@ -6,6 +6,7 @@
 #include <keymapmanager/config/configkey.h>
 #include <keymapmanager/config/featureimageinfo.h>
 #include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/config/keymapsource.h>
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/export.h>
 #include <keymapmanager/items/allitems.h>
@@ -72,5 +73,11 @@ OVEL_KEYMAPMANAGER_EXPORT QString ConfigItemClassName(const QString& typeName);
 // (when report is not null).
 OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadConfigAndInfoWithReport(const QString& path, bool isJoystick,
                                                                     KeymapLoadReport* report);
+
+// The text that loading reads for path (the same file or built-in template, size limit and byte
+// order mark) as a JSON tree with the places of its members; nothing is read as items.
+OVEL_KEYMAPMANAGER_EXPORT KeymapSource ReadKeymapSource(const QString& path, bool isJoystick);
+// The same for a text in memory, such as the text that saving produces.
+OVEL_KEYMAPMANAGER_EXPORT KeymapSource ParseKeymapSource(const QByteArray& text);
 
 } // namespace ovelkeymapmanager

@@ -33,6 +33,7 @@ const char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 // Where the loader is, for the report of the first problem.
 struct Progress {
+    json::ObjectPtr root;
     const char* block = "json";
     int itemIndex = -1;
     json::ObjectPtr element;   // the "keymaps" element being read
@@ -59,6 +60,43 @@ void lineAndColumn(const QByteArray& text, int offset, int* line, int* column) {
     *column = offset - lineStart + 1;
 }
 
+// The path from the root to target ("keymaps[5].icon"), appended to path; false when target is
+// not inside value.
+bool appendPathTo(const Poco::Dynamic::Var& value, const json::Object* target, QString& path) {
+    const int length = path.size();
+    if (value.type() == typeid(json::ObjectPtr)) {
+        const json::ObjectPtr object = value.extract<json::ObjectPtr>();
+        if (object.get() == target)
+            return true;
+        for (const auto& member : *object) {
+            path += (path.isEmpty() ? QString() : QStringLiteral(".")) + QString::fromStdString(member.first);
+            if (appendPathTo(member.second, target, path))
+                return true;
+            path.truncate(length);
+        }
+    } else if (value.type() == typeid(Poco::JSON::Array::Ptr)) {
+        const Poco::JSON::Array::Ptr array = value.extract<Poco::JSON::Array::Ptr>();
+        for (std::size_t i = 0; i < array->size(); ++i) {
+            path += QStringLiteral("[%1]").arg(i);
+            if (appendPathTo(array->get(unsigned(i)), target, path))
+                return true;
+            path.truncate(length);
+        }
+    }
+    return false;
+}
+
+// The full path of the member being read, else of the element or block being read.
+QString failurePath(const Progress& progress) {
+    QString path;
+    if (progress.root && json::lastObject() && appendPathTo(progress.root, json::lastObject(), path))
+        return path.isEmpty() ? QString::fromUtf8(json::lastMember())
+                              : path + QLatin1Char('.') + QString::fromUtf8(json::lastMember());
+    if (progress.itemIndex >= 0)
+        return QStringLiteral("keymaps[%1]").arg(progress.itemIndex);
+    return qstrcmp(progress.block, "json") == 0 ? QString() : QString::fromLatin1(progress.block);
+}
+
 void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteArray& text,
                 const QString& exceptionName, const QString& message) {
     if (!report)
@@ -70,13 +108,16 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
     report->itemIndex = progress.itemIndex;
     report->itemType = elementType(progress.element);
     report->member = QString::fromUtf8(json::lastMember());
+    report->path = failurePath(progress);
     if (progress.itemIndex >= 0 && progress.element.isNull()) {
         // Reading fails before any member is asked for; the last member named belongs elsewhere.
         report->member.clear();
+        report->path = QStringLiteral("keymaps[%1]").arg(progress.itemIndex);
         report->message = QStringLiteral("the element is not an object");
     }
     if (qstrcmp(progress.block, "json") == 0) {
         report->member.clear();
+        report->path.clear();
         // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
         int offset = json::syntaxErrorOffset(text);
         if (offset >= 0) {
@@ -95,6 +136,7 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
     Poco::JSON::Parser parser;
     const Poco::Dynamic::Var parsed = parser.parse(std::string(text.constData(), std::size_t(text.size())));
     const json::ObjectPtr root = parsed.extract<json::ObjectPtr>();
+    progress.root = root;
 
     if (root->has("keymaps")) {
         progress.block = "keymaps";

@@ -9,6 +9,7 @@ namespace ovelkeymapmanager {
 
 class KeymapConfig;
 struct KeymapLoadReport;
+struct KeymapSource;
 
 // Files larger than this are not read: no keymap comes near it.
 inline constexpr qint64 kMaxKeymapFileSize = qint64(256) << 20;
@@ -16,6 +17,9 @@ inline constexpr qint64 kMaxKeymapFileSize = qint64(256) << 20;
 // The template text for a reserved name of the chosen set, otherwise the file's bytes (empty when
 // the path is not a regular file, is larger than kMaxKeymapFileSize or cannot be read).
 QByteArray readKeymapText(bool keymapTemplates, const QString& path);
+
+// The JSON tree of a keymap text and the places of its members (a UTF-8 byte order mark is skipped).
+KeymapSource keymapSource(QByteArray text);
 
 struct LoadOptions {
     bool decodeImages = true;           // false: feature images keep their geometry, images stay null

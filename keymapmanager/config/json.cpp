@@ -9,6 +9,12 @@ namespace ovelkeymapmanager::json {
 
 namespace {
 thread_local const char* t_lastMember = "";
+thread_local const Object* t_lastObject = nullptr;
+
+void remember(Members parent, const char* name) {
+    t_lastMember = name;
+    t_lastObject = parent.get();
+}
 
 // QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
 QString textFromUtf8(const std::string& utf8) {
@@ -20,7 +26,7 @@ QString textFromUtf8(const std::string& utf8) {
 }
 
 inline Poco::Dynamic::Var member(Members parent, const char* name) {
-    t_lastMember = name;
+    remember(parent, name);
     return parent->get(name);
 }
 } // namespace
@@ -29,12 +35,17 @@ const char* lastMember() {
     return t_lastMember;
 }
 
+const Object* lastObject() {
+    return t_lastObject;
+}
+
 void resetLastMember() {
     t_lastMember = "";
+    t_lastObject = nullptr;
 }
 
 ObjectPtr object(Members parent, const char* name) {
-    t_lastMember = name;
+    remember(parent, name);
     ObjectPtr child = parent->getObject(name);
     if (child.isNull())
         throw Poco::NullPointerException();
@@ -48,7 +59,7 @@ ObjectPtr optionalObject(Members parent, const char* name) {
 }
 
 Poco::JSON::Array::Ptr array(Members parent, const char* name) {
-    t_lastMember = name;
+    remember(parent, name);
     Poco::JSON::Array::Ptr child = parent->getArray(name);
     if (child.isNull())
         throw Poco::NullPointerException();

@@ -23,6 +23,7 @@ public:
     Members(const Object& object) : m_object(&object) {}
     Members(const ObjectPtr& object) : m_object(&*object) {}
     const Object* operator->() const { return m_object; }
+    const Object* get() const { return m_object; }
 
 private:
     const Object* m_object;
@@ -30,7 +31,9 @@ private:
 
 // The member most recently asked for on this thread; lets a loader say where reading stopped.
 const char* lastMember();
-// Forgets it, so that a failure before the next read names no member of an earlier object.
+// The object that member was asked of (null after a reset); lets a loader tell the member's full path.
+const Object* lastObject();
+// Forgets both, so that a failure before the next read names no member of an earlier object.
 void resetLastMember();
 
 // A member that must be an object: Poco::NullPointerException when missing or not an object.

@@ -1,5 +1,7 @@
 #include <keymapmanager/config/jsonsyntax_p.h>
 
+#include <QString>
+
 #include <cstring>
 #include <vector>
 
@@ -7,9 +9,35 @@ namespace ovelkeymapmanager::json {
 
 namespace {
 
+// Decodes the text of a JSON string that the scanner accepted, quotes excluded.
+QString decodeString(const char* text, int size) {
+    QString decoded;
+    int plainStart = 0;
+    for (int i = 0; i < size; ++i) {
+        if (text[i] != '\\')
+            continue;
+        decoded += QString::fromUtf8(text + plainStart, i - plainStart);
+        const char escape = text[++i];
+        // Each escape letter, then what it stands for.
+        static const char kPlain[] = "\"\"\\\\//b\bf\fn\nr\rt\t";
+        if (escape == 'u') {
+            decoded += QChar(ushort(QByteArray(text + i + 1, 4).toUShort(nullptr, 16)));
+            i += 4;
+        } else {
+            for (const char* pair = kPlain; *pair; pair += 2) {
+                if (*pair == escape)
+                    decoded += QLatin1Char(pair[1]);
+            }
+        }
+        plainStart = i + 1;
+    }
+    return decoded + QString::fromUtf8(text + plainStart, size - plainStart);
+}
+
 class Scanner {
 public:
-    explicit Scanner(const QByteArray& text) : m_text(text.constData()), m_size(text.size()) {}
+    explicit Scanner(const QByteArray& text, QHash<QString, int>* places = nullptr)
+        : m_text(text.constData()), m_size(text.size()), m_places(places) {}
 
     int errorOffset() {
         std::vector<char> open; // the '{' and '[' not closed yet
@@ -18,6 +46,7 @@ public:
             if (atEnd())
                 return m_at;
             const char c = m_text[m_at];
+            elementStarts();
             if (c == '{' || c == '[') {
                 ++m_at;
                 skipSpace();
@@ -25,6 +54,7 @@ public:
                     ++m_at; // an empty container is a whole value
                 } else {
                     open.push_back(c);
+                    opens(c);
                     if (c == '{' && !key())
                         return m_at;
                     continue;
@@ -42,6 +72,7 @@ public:
                 if (m_text[m_at] == (open.back() == '{' ? '}' : ']')) {
                     ++m_at;
                     open.pop_back();
+                    closes();
                     continue;
                 }
                 if (m_text[m_at] != ',')
@@ -67,10 +98,47 @@ private:
             ++m_at;
     }
 
+    // The path of each value, kept only when places are wanted: the containers around it, and for
+    // the innermost one the path of its current member or element.
+    struct Container {
+        bool isArray;
+        QString path;
+        int index = -1;
+    };
+
+    void elementStarts() {
+        if (!m_places || m_containers.empty() || !m_containers.back().isArray)
+            return;
+        Container& array = m_containers.back();
+        m_valuePath = array.path + QStringLiteral("[%1]").arg(++array.index);
+        m_places->insert(m_valuePath, m_at);
+    }
+
+    void opens(char c) {
+        if (m_places)
+            m_containers.push_back(Container{c == '[', m_valuePath});
+    }
+
+    void closes() {
+        if (m_places)
+            m_containers.pop_back();
+    }
+
+    void memberNamed(int quote) {
+        if (!m_places || m_containers.empty())
+            return;
+        const QString name = decodeString(m_text + quote + 1, m_at - quote - 2);
+        const QString& parent = m_containers.back().path;
+        m_valuePath = parent.isEmpty() ? name : parent + QLatin1Char('.') + name;
+        m_places->insert(m_valuePath, quote);
+    }
+
     bool key() {
         skipSpace();
+        const int quote = m_at;
         if (!is('"') || !string())
             return false;
+        memberNamed(quote);
         skipSpace();
         if (!is(':'))
             return false;
@@ -161,12 +229,51 @@ private:
     const char* m_text;
     int m_size;
     int m_at = 0;
+    QHash<QString, int>* m_places;
+    std::vector<Container> m_containers;
+    QString m_valuePath;
 };
 
 } // namespace
 
 int syntaxErrorOffset(const QByteArray& text) {
     return Scanner(text).errorOffset();
+}
+
+QHash<QString, int> memberOffsets(const QByteArray& text) {
+    QHash<QString, int> places;
+    Scanner(text, &places).errorOffset();
+    return places;
+}
+
+int invalidUtf8Offset(const QByteArray& text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.constData());
+    const int size = text.size();
+    for (int i = 0; i < size;) {
+        const unsigned char lead = bytes[i];
+        int length = 1;
+        unsigned minimum = 0;
+        if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4, minimum = 0x10000;
+        else if (lead >= 0xE0 && lead < 0xF0)
+            length = 3, minimum = 0x800;
+        else if (lead >= 0xC2 && lead < 0xE0)
+            length = 2, minimum = 0x80;
+        else if (lead >= 0x80)
+            return i;
+        if (i + length > size)
+            return i;
+        unsigned codePoint = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
+            if ((bytes[i + k] & 0xC0) != 0x80)
+                return i;
+            codePoint = (codePoint << 6) | (bytes[i + k] & 0x3F);
+        }
+        if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return i;
+        i += length;
+    }
+    return -1;
 }
 
 } // namespace ovelkeymapmanager::json

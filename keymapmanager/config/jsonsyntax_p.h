@@ -3,11 +3,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QString>
 
 namespace ovelkeymapmanager::json {
 
 // The offset of the first byte that cannot continue a JSON text (the text's size when the text
 // ends too early), or -1 when the whole text is one JSON value. Strings are not checked for UTF-8.
 int syntaxErrorOffset(const QByteArray& text);
+
+// The byte offset of each member's name (its opening quote) and of each array element's first
+// byte, by JSON path: "info", "keymaps[3].icon.rel_position", "info.feature_images[0][1]". The
+// scan stops where the text stops being JSON; a member that appears twice keeps its last place.
+QHash<QString, int> memberOffsets(const QByteArray& text);
+
+// The offset of the first byte that does not continue valid UTF-8 (an overlong form, a surrogate,
+// a truncated sequence), or -1.
+int invalidUtf8Offset(const QByteArray& text);
 
 } // namespace ovelkeymapmanager::json

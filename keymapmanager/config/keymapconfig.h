@@ -81,6 +81,8 @@ struct KeymapLoadReport {
     int itemIndex = -1;        // the "keymaps" element being read, or -1
     QString itemType;          // that element's "type", when it has a text one
     QString member;            // the member being read when reading stopped
+    QString path;              // its full path from the root ("keymaps[5].icon.description"), or
+                               // the path of the element or block when no member was being read
     int line = 0;              // for text that is not JSON: 1-based line and column of the error,
     int column = 0;            // 0 when unknown
     QVector<int> itemElements; // for each item read, the index of its "keymaps" element (elements of

@@ -21,17 +21,17 @@ while IFS='|' read -r file expected; do
     expect_rc 1
     expect_out "$expected"
 done <<'CASES'
-broken-syntax.json|broken-syntax.json:4:28: error: 
-broken-syntax.json|[load-json]
-broken-root.json|error: Bad cast exception
-broken-missing-member.json|error: keymaps[1] (Click), member "icon": Null pointer
-broken-missing-member.json|[load-keymaps]
-broken-missing-value.json|error: keymaps[2] (BunchClick), member "bunch_click_one_off_number": Invalid access: Can not convert empty value. [load-keymaps]
-broken-wrong-kind.json|keymaps[0] (Eye), member "sensitivity"
-broken-info.json|error: "info" block, member "visibility": Invalid access: Can not convert empty value. [load-info]
-broken-param.json|"param" block, member "zoom_steps"
-broken-element.json|error: keymaps[1]: Null pointer: the element is not an object [load-keymaps]
-empty.json|error: the file is empty [empty-file]
+broken-syntax.json|broken-syntax.json:4:28: error: JSON Exception: unexpected byte ',' in value [load-json]
+broken-root.json|broken-root.json: error: the top level must be an object (Bad cast exception) [load-json]
+broken-missing-member.json|broken-missing-member.json:31:9: error: keymaps[1].icon (Click): required member missing (Null pointer: missing, or not an object) [load-keymaps]
+broken-missing-value.json|broken-missing-value.json:76:9: error: keymaps[2].bunch_click_one_off_number (BunchClick): required member missing (Invalid access: Can not convert empty value.) [load-keymaps]
+broken-wrong-kind.json|broken-wrong-kind.json:47:13: error: keymaps[0].sensitivity (Eye): not an integer: "fast" (Syntax error: Not a valid integer: fast) [load-keymaps]
+broken-info.json|broken-info.json:2:5: error: info.visibility: required member missing (Invalid access: Can not convert empty value.) [load-info]
+broken-param.json|broken-param.json:33:9: error: param.wheel_policy.zoom_steps: required member missing (Invalid access: Can not convert empty value.) [load-param]
+broken-element.json|broken-element.json:31:9: error: keymaps[1]: must be an object (Null pointer: the element is not an object) [load-keymaps]
+empty.json|empty.json: error: the file is empty [empty-file]
+encoding-utf16.json|encoding-utf16.json:1:1: error: the file is in UTF-16LE, which keymaps cannot be; save it as UTF-8 [encoding]
+encoding-bad-utf8.json|encoding-bad-utf8.json:30:26: error: this byte is not UTF-8; save the file as UTF-8 [encoding]
 CASES
 
 # Reading stops at the first problem: the element after the broken one is never named.
@@ -55,7 +55,7 @@ expect_rc 1
 expect_json 'd["command"] == "check" and len(d["findings"]) == 2'
 expect_json 'd["files"][0]["itemsPerType"]["Click"] == 2 and d["files"][0]["intelligent"] is False'
 expect_json '[f["code"] for f in d["findings"]] == ["load-keymaps", "load-json"]'
-expect_json 'd["findings"][0]["location"] == {"block": "keymaps", "item": 1, "type": "Click", "member": "icon"}'
+expect_json 'd["findings"][0]["location"] == {"block": "keymaps", "item": 1, "type": "Click", "member": "icon", "path": "keymaps[1].icon", "line": 31, "column": 9}'
 expect_json 'd["findings"][1]["location"]["line"] == 4 and d["findings"][1]["severity"] == "error"'
 
 # Progress goes to stderr once there are many files; stdout keeps one line per file.
@@ -64,8 +64,11 @@ for i in $(seq 1 12); do files+=("$DATA/good.json"); done
 run check "${files[@]}"
 expect_rc 0
 expect_err "[12/12]"
-[ "$(printf '%s\n' "$OUT" | wc -l)" -eq 12 ]
-check "one stdout line per file" $?
+[ "$(printf '%s\n' "$OUT" | wc -l)" -eq 13 ]
+check "one stdout line per file, then the summary" $?
+expect_out "12 files, 144 items, 0 errors, 0 warnings"
+run check --quiet "$DATA/good.json" "$DATA/broken-info.json"
+expect_out_equals "$DATA/broken-info.json:2:5: error: info.visibility: required member missing (Invalid access: Can not convert empty value.) [load-info]"
 
 run check
 expect_rc 2

@@ -22,7 +22,11 @@ run new Spell
 expect_json '"spell_info" in d and "tap_info" not in d and d["type"] == "Spell"'
 run new click
 expect_rc 2
-expect_err "unknown item type 'click'"
+expect_err "unknown item type 'click'; did you mean Click; the types are: Click, BunchClick"
+run new Swipehodl
+expect_err "did you mean Swipehold;"
+run new Joystick
+expect_no_out "did you mean"
 
 run images "$DATA/with-images.json" --out "$WORK/images"
 expect_rc 0

@@ -32,15 +32,29 @@ expect_out "[unset-key]"
 run lint --strict "$DATA/lint-warnings.json"
 expect_rc 1
 
-# Clean files have nothing to say, even with --strict.
+# Clean files have nothing to say but the summary, even with --strict; --quiet drops that too.
 for file in "$DATA/good.json" "$SOURCE_DIR"/examples/*.json; do
     run lint --strict $(grep -q '"is_joystick": true' "$file" && echo --joystick) "$file"
     expect_rc 0
+    expect_out_equals "1 file, $(python3 -c 'import json, sys; print(len(json.load(open(sys.argv[1]))["keymaps"]))' "$file") items, 0 errors, 0 warnings"
+    run lint --quiet $(grep -q '"is_joystick": true' "$file" && echo --joystick) "$file"
     expect_out_empty
 done
+run lint "$DATA/lint-seeded.json" "$DATA/good.json"
+expect_out "2 files, 23 items, 4 errors, 8 warnings"
 
 run lint --json "$DATA/good.json"
 expect_json 'd == {"command": "lint", "findings": []}'
+
+# One file per family of member findings, with the exact text and JSON output.
+for name in format-losing lint-values; do
+    for form in txt json; do
+        (cd "$DATA" && "$TOOL" lint $([ $form = json ] && echo --json) "$name.json" >"$WORK/out")
+        RC=$? OUT=$(cat "$WORK/out") ERR="" CASE="lint $name.json ($form)"
+        expect_rc 0
+        expect_out_file "$DATA/$name.lint.$form"
+    done
+done
 
 # A file that does not load is reported as check reports it, and not linted.
 run lint "$DATA/broken-missing-member.json"

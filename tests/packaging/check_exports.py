@@ -18,7 +18,7 @@ FUNCTIONS = [
     "isConfigHasSpeicalTypeKey", "getMacroConfigKeyCode", "MacroKeyEditingTextChangeToRunningText",
     "MacroKeyRunningTextChangeToEditingText", "MacroKeyEditingTextGrammarCheck", "getFeatureImageInfo",
     "isIntelligentConfig", "SetCallbacks", "LoadConfigAndInfoWithReport", "ConfigAndInfoSavedText",
-    "ConfigItemTypeNames", "ConfigItemClassName",
+    "ConfigItemTypeNames", "ConfigItemClassName", "ReadKeymapSource", "ParseKeymapSource",
 ]
 
 ITEM_CLASSES = [

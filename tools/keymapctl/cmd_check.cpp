@@ -54,11 +54,13 @@ int runCheck(const QStringList& arguments) {
         QStringLiteral("check"),
         QStringLiteral("Loads each keymap file as the host does and prints either OK with its items "
                        "per type and whether it is an intelligent config, or where reading stopped "
-                       "and why.\nExit: 0 all load cleanly, 1 a file is empty or broken, 2 a file "
+                       "and why, then one summary line (--quiet prints only the problems).\nExit: 0 all load "
+                       "cleanly, 1 a file is empty or broken, 2 a file "
                        "cannot be read or bad usage."),
-        QStringLiteral("[--joystick] [--json] FILE..."));
+        QStringLiteral("[--joystick] [--json] [--quiet] FILE..."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));
+    cli.addFlag(QStringLiteral("quiet"), QStringLiteral("Print only the problems, no summary line."));
     if (const auto code = cli.parse(arguments, 1))
         return *code;
 
@@ -68,10 +70,10 @@ int runCheck(const QStringList& arguments) {
                                          const QMap<QString, int> counts = itemsPerType(*document.config);
                                          if (report.asJson())
                                              report.addFile(summaryObject(document, counts));
-                                         else
+                                         else if (!cli.isSet(QStringLiteral("quiet")))
                                              out() << summaryLine(document, counts) << "\n";
                                      });
-    report.finish();
+    report.finish(cli.isSet(QStringLiteral("quiet")));
     return exit;
 }
 

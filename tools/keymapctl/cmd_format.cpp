@@ -1,14 +1,25 @@
-// keymapctl format: rewrites keymap files in the canonical text that saving produces. A file
-// that does not load cleanly is never rewritten: saving a partial load would lose the user's data.
+// keymapctl format: rewrites keymap files in the canonical text that saving produces. A file is
+// rewritten only when nothing it holds would be lost: it loads cleanly, and every member comes back
+// from saving with the same value (--force overrides the second rule, never the first).
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "saving_changes.h"
+#include "text_diff.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace keymapctl {
 
 namespace {
+
+struct Options {
+    bool joystick = false;
+    bool check = false;
+    bool diff = false;
+    bool force = false;
+};
 
 std::optional<QByteArray> fileBytes(const QString& path) {
     QFile file(path);
@@ -17,35 +28,79 @@ std::optional<QByteArray> fileBytes(const QString& path) {
     return file.readAll();
 }
 
-// Why saving this document would lose what the file holds, or "" when it would not. Elements of
-// an unknown type are kept by the document and saved back in place.
-QString refusal(const LoadedDocument& document) {
-    if (!document.clean())
-        return QStringLiteral("it does not load cleanly: ") + findingLine(document.problem());
-    return QString();
+// The saved text, with the file's top-level "$schema" kept where saving's member order puts it:
+// first, since the other members are sorted by name and "$" sorts before letters.
+QByteArray canonicalText(const LoadedDocument& document) {
+    QByteArray text = ovelkeymapmanager::ConfigAndInfoSavedText(document.config.get());
+    const Poco::JSON::Object::Ptr& root = document.source.root;
+    if (!text.startsWith("{\n") || !root || !root->has("$schema"))
+        return text;
+    const QByteArray schema = jsonBytes(root->get("$schema"));
+    text.insert(2, "    \"$schema\": " + schema + ",\n");
+    return text;
 }
 
-int formatFile(const CommandLine& cli, const QString& path, bool joystick, bool checkOnly) {
-    const LoadedDocument document = loadDocument(path, joystick);
+bool writeFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true); // a directory that forbids a temporary file
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+// Why a change would happen with these options: the joystick flag gets its own words.
+QString changeLine(const SavingChange& change, bool joystick) {
+    if (joystick && change.path.startsWith(QLatin1String("info.is_joystick")))
+        return QStringLiteral("%1 (line %2): the \"info\" block says this is not a joystick keymap; "
+                              "--joystick would make it one")
+            .arg(change.path)
+            .arg(change.place.line);
+    if (joystick && change.kind == SavingChange::Dropped &&
+        (change.path.startsWith(QLatin1String("info.")) || change.path.startsWith(QLatin1String("param."))))
+        return change.describe() + QStringLiteral(" (a joystick keymap has no such setting)");
+    return change.describe();
+}
+
+int formatFile(const CommandLine& cli, const QString& path, const Options& options) {
+    const LoadedDocument document = loadDocument(path, options.joystick);
     if (document.status == LoadStatus::Unreadable)
         return cli.fail(kBadInput, QStringLiteral("%1: cannot read the file").arg(path));
-    const QString why = refusal(document);
-    if (!why.isEmpty())
-        return cli.fail(kProblems, QStringLiteral("%1: not rewritten, %2").arg(path, why));
-
-    const QByteArray canonical = ovelkeymapmanager::ConfigAndInfoSavedText(document.config.get());
+    if (!document.clean()) {
+        return cli.fail(kProblems, QStringLiteral("%1: not rewritten, it does not load cleanly: %2")
+                                       .arg(path, findingLine(document.problem())));
+    }
+    const QByteArray canonical = canonicalText(document);
     const std::optional<QByteArray> current = fileBytes(path);
     if (canonical.isEmpty() || !current)
         return cli.fail(kProblems, QStringLiteral("%1: cannot produce the canonical text").arg(path));
-    if (canonical == *current)
-        return kOk;
-    if (checkOnly) {
-        out() << path << ": not canonical\n";
+    if (options.check || options.diff) {
+        if (canonical == *current)
+            return kOk;
+        if (options.diff)
+            out() << unifiedDiff(*current, canonical, path, path + QStringLiteral(" (canonical)"));
+        else
+            out() << path << ": not canonical: " << firstDifference(*current, canonical) << "\n";
         return kProblems;
     }
-    if (!ovelkeymapmanager::SaveKeymapConfigAndInfo(path, document.config.get()))
+
+    QStringList losses;
+    for (const SavingChange& change : savingChanges(document))
+        losses << QStringLiteral("  ") + changeLine(change, options.joystick);
+    if (!losses.isEmpty() && !options.force) {
+        err() << "keymapctl format: " << path << ": not rewritten, saving would lose what the file holds:\n"
+              << losses.join(QLatin1Char('\n')) << "\n"
+              << "Correct these members, or rewrite anyway with --force.\n";
+        return kProblems;
+    }
+    if (canonical == *current)
+        return kOk;
+    if (!writeFile(path, canonical))
         return cli.fail(kProblems, QStringLiteral("%1: cannot write the file").arg(path));
     out() << path << ": formatted\n";
+    if (!losses.isEmpty())
+        out() << "lost:\n" << losses.join(QLatin1Char('\n')) << "\n";
     return kOk;
 }
 
@@ -55,22 +110,33 @@ int runFormat(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("format"),
         QStringLiteral(
-            "Rewrites each keymap file in the canonical text that saving produces. A "
-            "file that does not load cleanly is left alone (exit 1); elements of an "
-            "unknown type are kept in place.\n--check changes nothing and lists the files that are not "
-            "canonical (exit 1 when there is one)."),
-        QStringLiteral("[--check] [--joystick] FILE..."));
-    cli.addFlag(QStringLiteral("check"), QStringLiteral("Only tell which files are not canonical."));
+            "Rewrites each keymap file in the canonical text that saving produces, keeping a top-level "
+            "\"$schema\" and the elements of an unknown type. A file is left alone (exit 1) when it does "
+            "not load cleanly, or when saving would drop or change one of its members (an unknown or "
+            "misspelt member, a value that loading converts, --joystick on a keymap that is not a "
+            "joystick one); each is listed with its path and line, and --force rewrites anyway.\n"
+            "--check changes nothing and tells where each file first differs from its canonical text; "
+            "--diff prints the difference as a unified diff (exit 1 when a file differs)."),
+        QStringLiteral("[--check | --diff] [--force] [--joystick] FILE..."));
+    cli.addFlag(QStringLiteral("check"), QStringLiteral("Only tell which files are not canonical, and why."));
+    cli.addFlag(QStringLiteral("diff"),
+                QStringLiteral("Only print how each file differs from its canonical text."));
+    cli.addFlag(QStringLiteral("force"),
+                QStringLiteral("Rewrite even when members would be lost; list them."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     if (const auto code = cli.parse(arguments, 1))
         return *code;
+    Options options;
+    options.joystick = cli.isSet(QStringLiteral("joystick"));
+    options.check = cli.isSet(QStringLiteral("check"));
+    options.diff = cli.isSet(QStringLiteral("diff"));
+    options.force = cli.isSet(QStringLiteral("force"));
     const QStringList files = cli.positional();
     Progress progress(files.size());
     int exit = kOk;
     for (const QString& path : files) {
         progress.step(path);
-        exit = worst(exit, formatFile(cli, path, cli.isSet(QStringLiteral("joystick")),
-                                      cli.isSet(QStringLiteral("check"))));
+        exit = worst(exit, formatFile(cli, path, options));
     }
     return exit;
 }

@@ -14,17 +14,18 @@ int runLint(const QStringList& arguments) {
                        "tap-info-dropped (errors). A file that does not load cleanly is reported "
                        "as check does and not linted.\nExit: 1 on an error (or a warning with "
                        "--strict), 2 when a file cannot be read."),
-        QStringLiteral("[--joystick] [--strict] [--json] FILE..."));
+        QStringLiteral("[--joystick] [--strict] [--json] [--quiet] FILE..."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     cli.addFlag(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings too."));
     cli.addFlag(QStringLiteral("json"), QStringLiteral("Print one JSON document of findings."));
+    cli.addFlag(QStringLiteral("quiet"), QStringLiteral("Print only the problems, no summary line."));
     if (const auto code = cli.parse(arguments, 1))
         return *code;
 
     FindingReport report(QStringLiteral("lint"), cli.isSet(QStringLiteral("json")));
     const int exit = forEachDocument(cli.positional(), cli.isSet(QStringLiteral("joystick")), report,
                                      [&](const LoadedDocument& document) { lintDocument(document, report); });
-    report.finish();
+    report.finish(cli.isSet(QStringLiteral("quiet")));
     return worst(exit, report.exitCode(cli.isSet(QStringLiteral("strict"))));
 }
 

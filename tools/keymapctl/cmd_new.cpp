@@ -1,6 +1,7 @@
 // keymapctl new TYPE: the JSON of a new item, as saving would write it inside "keymaps".
 #include "cli.h"
 #include "commands.h"
+#include "suggest.h"
 
 #include <keymapmanager/keymapmanager.h>
 
@@ -19,9 +20,11 @@ int runNew(const QStringList& arguments) {
     const QString type = cli.positional().first();
     const std::unique_ptr<ovelkeymapmanager::ConfigItem> item(ovelkeymapmanager::CreateConfigItem(type));
     if (!item) {
-        return cli.usageError(
-            QStringLiteral("unknown item type '%1'; the types are: %2")
-                .arg(type, ovelkeymapmanager::ConfigItemTypeNames().join(QStringLiteral(", "))));
+        return cli.usageError(QStringLiteral("unknown item type '%1'%2; the types are: %3")
+                                  .arg(type,
+                                       didYouMean(type, ovelkeymapmanager::ConfigItemTypeNames())
+                                           .replace(QLatin1Char('?'), QString()),
+                                       ovelkeymapmanager::ConfigItemTypeNames().join(QStringLiteral(", "))));
     }
     std::ostringstream text;
     item->toJson().stringify(text, 4);

@@ -1,6 +1,7 @@
 #include "document.h"
 
 #include "cli.h"
+#include "saving_changes.h"
 
 #include <Poco/JSON/Stringifier.h>
 #include <QFile>
@@ -29,7 +30,57 @@ QVector<LoadedDocument::KeptElement> keptElements(const KeymapConfig& config) {
 
 QString loadMessage(const KeymapLoadReport& report) {
     const QString& name = report.exceptionName;
+    if (report.message.isEmpty())
+        return name;
     return name.isEmpty() ? report.message : name + QStringLiteral(": ") + report.message;
+}
+
+// What is wrong with the member where loading stopped, in plain words, from what the file holds
+// there and what a new item (or default block) holds at the same place.
+QString plainWords(const KeymapLoadReport& report, const KeymapSource& source) {
+    if (report.block == QLatin1String("json"))
+        return report.exceptionName == QLatin1String("Bad cast exception")
+                   ? QStringLiteral("the top level must be an object")
+                   : QString();
+    if (report.path.isEmpty())
+        return QString();
+    if (report.message == QLatin1String("the element is not an object"))
+        return QStringLiteral("must be an object");
+    const Poco::Dynamic::Var value = valueAt(source.root, report.path);
+    if (value.isEmpty()) {
+        const int cut = report.path.lastIndexOf(QLatin1Char('.'));
+        const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
+        const bool present = parent.type() == typeid(Poco::JSON::Object::Ptr) &&
+                             parent.extract<Poco::JSON::Object::Ptr>()->has(report.member.toStdString());
+        return present ? QStringLiteral("must not be null") : QStringLiteral("required member missing");
+    }
+    QString owner = report.block;
+    QString inside = report.path.mid(report.path.indexOf(QLatin1Char('.')) + 1);
+    if (report.itemIndex >= 0)
+        owner = report.itemType;
+    const Poco::Dynamic::Var expected = defaultValueAt(owner, inside);
+    if (expected.isEmpty())
+        return QStringLiteral("cannot be read: %1").arg(shortJson(value));
+    return QStringLiteral("not %1: %2").arg(kindName(expected), shortJson(value));
+}
+
+// The problem of a file that loading cannot read as text: another encoding, or bytes that are
+// not UTF-8.
+bool encodingProblem(const KeymapSource& source, Finding& finding) {
+    if (source.encoding.isEmpty() && source.invalidUtf8.line == 0)
+        return false;
+    finding.code = QStringLiteral("encoding");
+    finding.location.block = QStringLiteral("json");
+    if (!source.encoding.isEmpty()) {
+        finding.message = QStringLiteral("the file is in %1, which keymaps cannot be; save it as UTF-8")
+                              .arg(source.encoding);
+        finding.location.line = finding.location.column = 1;
+    } else {
+        finding.message = QStringLiteral("this byte is not UTF-8; save the file as UTF-8");
+        finding.location.line = source.invalidUtf8.line;
+        finding.location.column = source.invalidUtf8.column;
+    }
+    return true;
 }
 
 } // namespace
@@ -46,6 +97,7 @@ LoadedDocument loadDocument(const QString& path, bool joystick) {
         document.status = LoadStatus::Empty;
     else
         document.status = document.report.ok ? LoadStatus::Clean : LoadStatus::Broken;
+    document.source = ReadKeymapSource(path, joystick);
     document.elementOfItem = document.report.itemElements;
     document.keptElements = keptElements(*document.config);
     return document;
@@ -76,16 +128,30 @@ Finding LoadedDocument::problem() const {
         finding.code = QStringLiteral("empty-file");
         finding.message = QStringLiteral("the file is empty");
         break;
-    case LoadStatus::Broken:
+    case LoadStatus::Broken: {
+        if (encodingProblem(source, finding))
+            break;
         finding.code = QStringLiteral("load-") + report.block;
-        finding.message = loadMessage(report);
+        const QString plain = plainWords(report, source);
+        // After a bad cast the library's message names its own types, which say nothing to an author.
+        const QString library =
+            plain.startsWith(QLatin1String("the top level")) ? report.exceptionName : loadMessage(report);
+        finding.message =
+            plain.isEmpty() ? library : plain + QStringLiteral(" (") + library + QLatin1Char(')');
         finding.location.block = report.block;
         finding.location.item = report.itemIndex;
         finding.location.type = report.itemType;
         finding.location.member = report.member;
+        finding.location.path = report.path;
         finding.location.line = report.line;
         finding.location.column = report.column;
+        if (!report.path.isEmpty()) {
+            const KeymapSourcePlace place = placeOf(source, report.path);
+            finding.location.line = place.line;
+            finding.location.column = place.column;
+        }
         break;
+    }
     case LoadStatus::Clean:
         finding.severity = Severity::Info;
         finding.code = QStringLiteral("ok");

@@ -25,6 +25,8 @@ struct LoadedDocument {
     LoadStatus status = LoadStatus::Unreadable;
     std::unique_ptr<ovelkeymapmanager::KeymapConfig> config; // null when unreadable
     ovelkeymapmanager::KeymapLoadReport report;
+    // The file's text as a JSON tree, with the places of its members.
+    ovelkeymapmanager::KeymapSource source;
     // For each loaded item, the index of its "keymaps" element; elements of an unknown type are
     // kept by the document rather than read as items, so the two differ once one is present.
     QVector<int> elementOfItem;
@@ -54,6 +56,7 @@ int forEachDocument(const QStringList& files, bool joystick, FindingReport& repo
         progress.step(path);
         const LoadedDocument document = loadDocument(path, joystick);
         exit = worst(exit, document.exitCode());
+        report.countFile(document.config ? document.config->items.size() : 0);
         if (document.clean())
             useClean(document);
         else

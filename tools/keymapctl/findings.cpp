@@ -17,6 +17,8 @@ QJsonObject Location::toJson() const {
         object.insert(QStringLiteral("type"), type);
     if (!member.isEmpty())
         object.insert(QStringLiteral("member"), member);
+    if (!path.isEmpty())
+        object.insert(QStringLiteral("path"), path);
     if (line > 0) {
         object.insert(QStringLiteral("line"), line);
         object.insert(QStringLiteral("column"), column);
@@ -30,6 +32,12 @@ QJsonObject Location::toJson() const {
 
 QString Location::describe() const {
     QStringList parts;
+    if (!path.isEmpty()) {
+        parts << (type.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, type));
+        if (!list.isEmpty())
+            parts << QStringLiteral("%1 line %2").arg(list).arg(listLine);
+        return parts.join(QStringLiteral(", "));
+    }
     if (item >= 0) {
         QString part = QStringLiteral("keymaps[%1]").arg(item);
         if (!type.isEmpty())
@@ -73,9 +81,33 @@ void FindingReport::add(Finding finding) {
     m_findings.append(std::move(finding));
 }
 
-void FindingReport::finish() const {
-    if (!m_asJson)
+namespace {
+
+QString counted(int count, const char* noun) {
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(noun))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
+} // namespace
+
+void FindingReport::finish(bool quiet) const {
+    if (!m_asJson) {
+        if (quiet)
+            return;
+        int errors = 0;
+        int warnings = 0;
+        for (const Finding& finding : m_findings) {
+            errors += finding.severity == Severity::Error;
+            warnings += finding.severity == Severity::Warning;
+        }
+        out() << QStringList{counted(m_fileCount, "file"), counted(m_itemCount, "item"),
+                             counted(errors, "error"), counted(warnings, "warning")}
+                     .join(QStringLiteral(", "))
+              << "\n";
         return;
+    }
     QJsonArray findings;
     for (const Finding& finding : m_findings) {
         findings.append(QJsonObject{{QStringLiteral("file"), finding.file},

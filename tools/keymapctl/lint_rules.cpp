@@ -1,5 +1,8 @@
 #include "lint_rules.h"
 
+#include "lint_members.h"
+#include "suggest.h"
+
 #include <keymapmanager/keymapmanager.h>
 
 namespace keymapctl {
@@ -37,8 +40,8 @@ void unknownTypes(const LoadedDocument& document, FindingReport& report) {
         finding.severity = Severity::Warning;
         finding.code = QStringLiteral("unknown-type");
         finding.message = QStringLiteral("\"%1\" is not an item type; a host does not use this element, "
-                                         "saving keeps it")
-                              .arg(element.type);
+                                         "saving keeps it%2")
+                              .arg(element.type, didYouMean(element.type, ConfigItemTypeNames()));
         finding.location.block = QStringLiteral("keymaps");
         finding.location.item = element.index;
         finding.location.type = element.type;
@@ -246,6 +249,7 @@ void lintDocument(const LoadedDocument& document, FindingReport& report) {
     positions(document, report);
     macroLines(document, report);
     tapInfo(document, report);
+    lintMembers(document, report);
 }
 
 } // namespace keymapctl
