@@ -12,34 +12,21 @@ namespace macro {
 namespace {
 
 // Texts that take the place of a line that cannot be converted.
-QString invalidScreenRectangle() {
-    return QStringLiteral("Invalid screen rectangle");
-}
-QString invalidInputFormat() {
-    return QStringLiteral("Invalid input format");
-}
-QString invalidCoordinateFormat() {
-    return QStringLiteral("Invalid coordinate format");
-}
-QString invalidCoordinateValues() {
-    return QStringLiteral("Invalid coordinate values");
-}
+const char kInvalidRectangle[] = "Invalid screen rectangle";
+const char kInvalidInput[] = "Invalid input format";
+const char kInvalidFormat[] = "Invalid coordinate format";
+const char kInvalidValues[] = "Invalid coordinate values";
 
-// A pixel made from a fraction or a fraction made from a pixel, unless the rectangle is empty or
-// the value is not a finite number (numbers of hundreds of digits): then error receives the text
-// that takes the line's place. Dividing by an empty rectangle would write "inf" or "nan".
-bool scaled(double value, double factor, bool divide, const ScreenSize& size, double& result,
-            QString& error) {
-    if (!size.isValid()) {
-        error = invalidScreenRectangle();
-        return false;
-    }
-    result = divide ? value / factor : value * factor;
-    if (!std::isfinite(result)) {
-        error = invalidCoordinateValues();
-        return false;
-    }
-    return true;
+// Scales a position to fractions of the rectangle's size or back to pixels. Returns the error text
+// for the line when the rectangle is empty or a value is not a finite number once scaled (a number
+// of hundreds of digits): those would be written as "inf" or "nan".
+const char* scale(double& x, double& y, const QRect& rect, bool toFractions) {
+    const ScreenSize size(rect);
+    if (!size.isValid())
+        return kInvalidRectangle;
+    x = toFractions ? x / size.width : x * size.width;
+    y = toFractions ? y / size.height : y * size.height;
+    return std::isfinite(x) && std::isfinite(y) ? nullptr : kInvalidValues;
 }
 
 class PositionCommand final : public MacroCommand {
@@ -55,98 +42,51 @@ public:
     bool acceptsRunning(QStringView line, LineMatch& match) const override {
         return scanRunningPositions(line, runningKey, match.positions);
     }
-
-    // Each pixel pair becomes "(x,y)" in fractions of the rectangle, separated by ';'.
     QString toRunning(QStringView editing, const LineMatch* found, const Screen& screen) const override {
-        LineMatch own;
-        if (!found) {
-            // A text that the command does not take converts to the word alone.
-            if (!acceptsEditing(editing, own))
-                own.positions.clear();
-            found = &own;
-        }
-        QString result = runningKey;
-        result.reserve(editing.size() * 3);
-        result += QLatin1Char(':');
-        const ScreenSize size(screen.rect);
-        for (const Position& position : found->positions) {
-            double x = 0;
-            double y = 0;
-            QString error;
-            if (position.x.isNull()) {
-                result += QLatin1String("mouse;");
-                continue;
-            }
-            if (!scaled(decimalValue(position.x), size.width, true, size, x, error) ||
-                !scaled(decimalValue(position.y), size.height, true, size, y, error))
-                return error;
-            result += QLatin1Char('(');
-            appendFixed(result, x, screen.fractionPrecision);
-            result += QLatin1Char(',');
-            appendFixed(result, y, screen.fractionPrecision);
-            result += QLatin1String(");");
-        }
-        result.chop(1);
-        return result;
+        return convert(editing, found, screen, true);
+    }
+    QString toEditing(QStringView running, const LineMatch* found, const Screen& screen) const override {
+        return convert(running, found, screen, false);
     }
 
-    // Each fraction pair becomes "x,y" in pixels, separated by blanks.
-    QString toEditing(QStringView running, const LineMatch* found, const Screen& screen) const override {
+private:
+    // Pixel pairs "x,y" separated by blanks become fraction pairs "(x,y)" separated by ';', and
+    // back; "mouse" stays. A text that the command does not take gives its word alone.
+    QString convert(QStringView text, const LineMatch* found, const Screen& screen, bool toRunning) const {
         LineMatch own;
         if (!found) {
-            // A text that the command does not take converts to the word alone.
-            if (!acceptsRunning(running, own))
+            if (!(toRunning ? acceptsEditing(text, own) : acceptsRunning(text, own)))
                 own.positions.clear();
             found = &own;
         }
-        QString result = editingKey;
-        result.reserve(running.size());
-        result += QLatin1Char(' ');
-        const ScreenSize size(screen.rect);
+        const QLatin1Char separator(toRunning ? ';' : ' ');
+        QString result;
+        result.reserve(text.size() * 3);
+        result += toRunning ? runningKey : editingKey;
+        result += toRunning ? QLatin1Char(':') : separator;
         for (const Position& position : found->positions) {
-            double x = 0;
-            double y = 0;
-            QString error;
             if (position.x.isNull()) {
-                result += QLatin1String("mouse ");
-                continue;
+                result += QLatin1String("mouse");
+            } else {
+                double x = decimalValue(position.x);
+                double y = decimalValue(position.y);
+                if (const char* error = scale(x, y, screen.rect, toRunning))
+                    return QString::fromLatin1(error);
+                const int decimals = toRunning ? screen.fractionPrecision : screen.pixelPrecision;
+                if (toRunning)
+                    result += QLatin1Char('(');
+                appendFixed(result, x, decimals);
+                result += QLatin1Char(',');
+                appendFixed(result, y, decimals);
+                if (toRunning)
+                    result += QLatin1Char(')');
             }
-            if (!scaled(decimalValue(position.x), size.width, false, size, x, error) ||
-                !scaled(decimalValue(position.y), size.height, false, size, y, error))
-                return error;
-            appendFixed(result, x, screen.pixelPrecision);
-            result += QLatin1Char(',');
-            appendFixed(result, y, screen.pixelPrecision);
-            result += QLatin1Char(' ');
+            result += separator;
         }
         result.chop(1);
         return result;
     }
 };
-
-// Rounds as qRound does (halves upwards); false for a value that no int pixel can hold, where
-// qRound itself would be undefined.
-bool toPixel(double value, int& pixel) {
-    if (!(value > -2147483647.0 && value < 2147483647.0))
-        return false;
-    pixel = qRound(value);
-    return true;
-}
-
-// QStringView::toInt and toDouble, with a short way for plain digits.
-bool readInt(QStringView text, int& value) {
-    bool ok = readPlainInt(text, value);
-    if (!ok)
-        value = text.toInt(&ok);
-    return ok;
-}
-
-bool readDouble(QStringView text, double& value) {
-    bool ok = readPlainDecimal(text, value);
-    if (!ok)
-        value = text.toDouble(&ok);
-    return ok;
-}
 
 // Any line that begins with "screenshot" is taken; the conversion reports what is wrong with it.
 class ScreenshotCommand final : public MacroCommand {
@@ -162,65 +102,61 @@ public:
     QString toRunning(QStringView editing, const LineMatch*, const Screen& screen) const override {
         const QList<QStringView> parts = editing.split(QLatin1Char(' '));
         if (parts.size() < 3 || parts.first() != QLatin1String("screenshot"))
-            return invalidInputFormat();
-        const ScreenSize size(screen.rect);
+            return QString::fromLatin1(kInvalidInput);
         QString result = QStringLiteral("screenshot_rel:");
         for (int i = 1; i < parts.size(); ++i) {
             const QList<QStringView> pair = parts.at(i).split(QLatin1Char(','));
             if (pair.size() != 2)
-                return invalidCoordinateFormat();
-            int x = 0;
-            int y = 0;
-            const bool xOk = readInt(pair.at(0), x);
-            const bool yOk = readInt(pair.at(1), y);
-            if (!xOk || !yOk)
-                return invalidCoordinateValues();
-            double xFraction = 0;
-            double yFraction = 0;
-            QString error;
-            if (!scaled(x, size.width, true, size, xFraction, error) ||
-                !scaled(y, size.height, true, size, yFraction, error))
-                return error;
-            if (i > 1)
-                result += QLatin1Char(';');
-            result += QLatin1Char('(');
-            appendFixed(result, xFraction, screen.fractionPrecision);
+                return QString::fromLatin1(kInvalidFormat);
+            // QStringView::toInt, with a short way for plain digits.
+            int xPixel = 0;
+            int yPixel = 0;
+            bool xOk = readPlainInt(pair.at(0), xPixel);
+            bool yOk = readPlainInt(pair.at(1), yPixel);
+            xPixel = xOk ? xPixel : pair.at(0).toInt(&xOk);
+            yPixel = yOk ? yPixel : pair.at(1).toInt(&yOk);
+            double x = xPixel;
+            double y = yPixel;
+            const char* error = !xOk || !yOk ? kInvalidValues : scale(x, y, screen.rect, true);
+            if (error)
+                return QString::fromLatin1(error);
+            result += QLatin1String(i > 1 ? ";(" : "(");
+            appendFixed(result, x, screen.fractionPrecision);
             result += QLatin1Char(',');
-            appendFixed(result, yFraction, screen.fractionPrecision);
+            appendFixed(result, y, screen.fractionPrecision);
             result += QLatin1Char(')');
         }
         return result;
     }
 
-    // One position is enough in this direction.
+    // One position is enough in this direction. Pixels are rounded as qRound does (halves upwards),
+    // and only where an int can hold them.
     QString toEditing(QStringView running, const LineMatch*, const Screen& screen) const override {
         const QList<QStringView> parts = running.split(QLatin1Char(':'));
         if (parts.size() != 2 || parts.first() != QLatin1String("screenshot_rel"))
-            return invalidInputFormat();
+            return QString::fromLatin1(kInvalidInput);
         // The outer parentheses go; a body shorter than two characters leaves nothing.
         const QStringView body =
             parts.at(1).size() < 2 ? QStringView() : parts.at(1).mid(1, parts.at(1).size() - 2);
-        const ScreenSize size(screen.rect);
         QString result = QStringLiteral("screenshot");
         for (const QStringView& piece : body.split(QStringLiteral(");("))) {
             const QList<QStringView> pair = piece.split(QLatin1Char(','));
             if (pair.size() != 2)
-                return invalidCoordinateFormat();
+                return QString::fromLatin1(kInvalidFormat);
+            // QStringView::toDouble, with a short way for plain decimals.
             double x = 0;
             double y = 0;
-            const bool xOk = readDouble(pair.at(0), x);
-            const bool yOk = readDouble(pair.at(1), y);
-            if (!xOk || !yOk)
-                return invalidCoordinateValues();
-            QString error;
-            int xPixel = 0;
-            int yPixel = 0;
-            if (!scaled(x, size.width, false, size, x, error) ||
-                !scaled(y, size.height, false, size, y, error))
-                return error;
-            if (!toPixel(x, xPixel) || !toPixel(y, yPixel))
-                return invalidCoordinateValues();
-            result += QLatin1Char(' ') + QString::number(xPixel) + QLatin1Char(',') + QString::number(yPixel);
+            bool xOk = readPlainDecimal(pair.at(0), x);
+            bool yOk = readPlainDecimal(pair.at(1), y);
+            x = xOk ? x : pair.at(0).toDouble(&xOk);
+            y = yOk ? y : pair.at(1).toDouble(&yOk);
+            const char* error = !xOk || !yOk ? kInvalidValues : scale(x, y, screen.rect, false);
+            if (!error && !(std::abs(x) < 2147483647.0 && std::abs(y) < 2147483647.0))
+                error = kInvalidValues;
+            if (error)
+                return QString::fromLatin1(error);
+            result +=
+                QLatin1Char(' ') + QString::number(qRound(x)) + QLatin1Char(',') + QString::number(qRound(y));
         }
         return result;
     }

@@ -19,11 +19,25 @@ void appendNumber(QString& text, int value) {
     text += QLatin1String(digits, int(end - digits));
 }
 
+// One argument after the word: copied between the forms, or for keys and buttons turned between
+// name and code.
 class ArgumentCommand final : public MacroCommand {
 public:
-    ArgumentCommand(Scan editing, Scan running, QString editingPrefix, QString runningPrefix)
-        : m_editing(std::move(editing)), m_running(std::move(running)),
-          m_editingPrefix(std::move(editingPrefix)), m_runningPrefix(std::move(runningPrefix)) {}
+    using Start = Scan::Start;
+    using Argument = Scan::Argument;
+
+    // WORD, the separator and the argument in editing text; RUNNINGWORD:(argument) in running text.
+    ArgumentCommand(Start start, const char* editingWord, Scan::Separator separator, Argument editingArgument,
+                    Scan::End end, const char* runningWord, Argument runningArgument)
+        : editingPrefix(QLatin1String(editingWord) + QLatin1Char(' ')),
+          m_runningPrefix(QLatin1String(runningWord) + QLatin1Char(':')),
+          m_editing(start, QLatin1String(editingWord), separator, editingArgument, end),
+          m_running(start, m_runningPrefix, Scan::Separator::None, runningArgument, Scan::End::Open) {
+        QString& editing = start == Start::Line ? editingKey : editingSearch;
+        QString& running = start == Start::Line ? runningKey : runningSearch;
+        editing = QLatin1String(editingWord);
+        running = QLatin1String(runningWord);
+    }
 
     // A key or button name must be known; a joystick line may go on after its token, which then
     // converts to nothing (its conversion wants the token at the end of the line).
@@ -45,8 +59,7 @@ public:
         LineMatch own;
         if (!found) {
             own.argument = m_editing.find(editing);
-            if (!nameClass.isEmpty())
-                own.code = macroCodeForName(nameClass, own.argument.toString());
+            own.code = nameClass.isEmpty() ? -1 : macroCodeForName(nameClass, own.argument.toString());
             found = &own;
         }
         if (nameClass.isEmpty())
@@ -57,22 +70,19 @@ public:
     }
 
     QString toEditing(QStringView running, const LineMatch* found, const Screen&) const override {
-        LineMatch own;
-        if (!found) {
-            own.argument = m_running.find(running);
-            found = &own;
-        }
+        const QStringView argument = found ? found->argument : m_running.find(running);
         if (nameClass.isEmpty())
-            return compose(m_editingPrefix, found->argument, editingSuffix);
+            return compose(editingPrefix, argument, editingSuffix);
         // A code too large for an int reads as 0; a code without a name leaves the name empty.
-        return m_editingPrefix +
-               (found->argument.isNull() ? QString() : macroNameForCode(nameClass, found->argument.toInt()));
+        return editingPrefix +
+               (argument.isNull() ? QString() : macroNameForCode(nameClass, argument.toInt()));
     }
 
-    std::optional<Scan> openEditing; // what the lookup asks of an editing line, where it asks less
-    QString editingSuffix;           // after the argument in editing text
+    QString editingPrefix;
+    QString editingSuffix;
     QString nameClass;               // "key" or "btn" where editing names are running codes
     QString bareWord;                // the whole line, either form, when the argument is empty
+    std::optional<Scan> openEditing; // what the lookup asks of an editing line, where it asks less
 
 private:
     QString compose(const QString& prefix, QStringView argument, const QString& suffix) const {
@@ -83,24 +93,16 @@ private:
         return text += suffix;
     }
 
+    QString m_runningPrefix;
     Scan m_editing;
     Scan m_running;
-    QString m_editingPrefix;
-    QString m_runningPrefix;
 };
 
 // WORD\s+(\S+)$ or WORD\s+(\d+)$ in editing text, WORD:(\S+) or WORD:(\d+) in running text.
 std::unique_ptr<ArgumentCommand> deviceCommand(const char* editingWord, const char* runningWord,
                                                Scan::Argument editing, Scan::Argument running) {
-    const QString runningPrefix = QLatin1String(runningWord) + QLatin1Char(':');
-    auto command = std::make_unique<ArgumentCommand>(
-        Scan(Scan::Start::Anywhere, QLatin1String(editingWord), Scan::Separator::Blanks, editing,
-             Scan::End::Line),
-        Scan(Scan::Start::Anywhere, runningPrefix, Scan::Separator::None, running, Scan::End::Open),
-        QLatin1String(editingWord) + QLatin1Char(' '), runningPrefix);
-    command->editingSearch = QLatin1String(editingWord);
-    command->runningSearch = QLatin1String(runningWord);
-    return command;
+    return std::make_unique<ArgumentCommand>(Scan::Start::Anywhere, editingWord, Scan::Separator::Blanks,
+                                             editing, Scan::End::Line, runningWord, running);
 }
 
 class LastTokenCommand final : public MacroCommand {
@@ -181,53 +183,35 @@ CommandPtr wheelCommand(const char* word) {
 
 // The digits may follow "sleep" with no blank ("sleep100"), or be missing: then the line is "sleep".
 CommandPtr sleepCommand() {
-    auto command = std::make_unique<ArgumentCommand>(
-        Scan(Scan::Start::Line, QStringLiteral("sleep"), Scan::Separator::MaybeBlanks,
-             Scan::Argument::MaybeDigits, Scan::End::Open),
-        Scan(Scan::Start::Line, QStringLiteral("sleep:"), Scan::Separator::None, Scan::Argument::Digits,
-             Scan::End::Open),
-        QStringLiteral("sleep "), QStringLiteral("sleep:"));
+    auto command = std::make_unique<ArgumentCommand>(Scan::Start::Line, "sleep", Scan::Separator::MaybeBlanks,
+                                                     Scan::Argument::MaybeDigits, Scan::End::Open, "sleep",
+                                                     Scan::Argument::Digits);
     command->bareWord = QStringLiteral("sleep");
-    command->runningKey = command->bareWord;
+    command->editingKey.clear(); // "sleepy" is a sleep line too
     return command;
 }
 
 CommandPtr defaultSleepCommand() {
-    auto command = std::make_unique<ArgumentCommand>(
-        Scan(Scan::Start::Anywhere, QStringLiteral("default_sleep_time"), Scan::Separator::Blanks,
-             Scan::Argument::Digits, Scan::End::Open),
-        Scan(Scan::Start::Anywhere, QStringLiteral("default_sleep_time:"), Scan::Separator::None,
-             Scan::Argument::Digits, Scan::End::Open),
-        QStringLiteral("default_sleep_time "), QStringLiteral("default_sleep_time:"));
-    command->editingSearch = QStringLiteral("default_sleep_time");
-    command->runningSearch = command->editingSearch;
-    return command;
+    return std::make_unique<ArgumentCommand>(Scan::Start::Anywhere, "default_sleep_time",
+                                             Scan::Separator::Blanks, Scan::Argument::Digits, Scan::End::Open,
+                                             "default_sleep_time", Scan::Argument::Digits);
 }
 
 // The text runs from the first to the last double quote, inner quotes included.
 CommandPtr textCommand() {
-    auto command = std::make_unique<ArgumentCommand>(
-        Scan(Scan::Start::Line, QStringLiteral("text"), Scan::Separator::Blanks, Scan::Argument::Quoted,
-             Scan::End::Open),
-        Scan(Scan::Start::Line, QStringLiteral("text_inject:"), Scan::Separator::None, Scan::Argument::Rest,
-             Scan::End::Open),
-        QStringLiteral("text \""), QStringLiteral("text_inject:"));
+    auto command = std::make_unique<ArgumentCommand>(Scan::Start::Line, "text", Scan::Separator::Blanks,
+                                                     Scan::Argument::Quoted, Scan::End::Open, "text_inject",
+                                                     Scan::Argument::Rest);
+    command->editingPrefix += QLatin1Char('"');
     command->editingSuffix = QStringLiteral("\"");
-    command->editingKey = QStringLiteral("text");
-    command->runningKey = QStringLiteral("text_inject");
     return command;
 }
 
 CommandPtr swipeholdRadiusCommand() {
-    const QString word = QStringLiteral("swipehold_radius_increased_switch");
-    auto command = std::make_unique<ArgumentCommand>(
-        Scan(Scan::Start::Line, word, Scan::Separator::MaybeBlanks, Scan::Argument::Decimal, Scan::End::Open),
-        Scan(Scan::Start::Line, word + QLatin1Char(':'), Scan::Separator::None, Scan::Argument::Decimal,
-             Scan::End::Open),
-        word + QLatin1Char(' '), word + QLatin1Char(':'));
-    command->editingKey = word;
-    command->runningKey = word;
-    return command;
+    const char* word = "swipehold_radius_increased_switch";
+    return std::make_unique<ArgumentCommand>(Scan::Start::Line, word, Scan::Separator::MaybeBlanks,
+                                             Scan::Argument::Decimal, Scan::End::Open, word,
+                                             Scan::Argument::Decimal);
 }
 
 CommandPtr lastTokenCommand(const char* editingWord, const char* runningWord, const char* editingToken,
