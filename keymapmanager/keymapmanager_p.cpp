@@ -5,7 +5,7 @@
 #include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/keys/keynames_p.h>
 #include <keymapmanager/keys/keyquestions_p.h>
-#include <keymapmanager/macro/macroconversion_p.h>
+#include <keymapmanager/macro/textconversion_p.h>
 
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>

@@ -3,7 +3,7 @@
 #include "support/testsupport.h"
 
 #include <keymapmanager/keymapmanager.h>
-#include <keymapmanager/macro/macroconverters_p.h>
+#include <keymapmanager/macro/commandtable_p.h>
 #include <keymapmanager/macro/macronumbers_p.h>
 
 #include <gtest/gtest.h>
@@ -134,6 +134,17 @@ const Conversion kConversions[] = {
     {nullptr, "xkeyboard_press:30 and more", "key_press A"},
     {nullptr, "start_loop:3until_release", "loop until_release"},
     {nullptr, "screenshotfoo", "Invalid input format"},
+    // Later commands in their order: text, the joystick commands, the wheel, then screenshots.
+    {"text \"joystick_press a\"", "text_inject:joystick_press a", nullptr},
+    {"text \"x\" mouse_wheelup 3", "text_inject:x", nullptr},
+    {"joystick_release a joystick_press b", "joystick_press:b", nullptr},
+    {"joystick_switch a joystick_release b", "joystick_release:b", nullptr},
+    {"joystick_switch mouse_wheelup 3", "joystick_switch:", nullptr},
+    {"swipehold_radius_increased_switch 2 mouse_wheelup 3", "swipehold_radius_increased_switch:2", nullptr},
+    {"screenshot mouse_wheeldown 1", "mouse_wheeldown:1", nullptr},
+    {nullptr, "text_inject:joystick_press:a", "text \"joystick_press:a\""},
+    {nullptr, "joystick_switch:a mouse_wheelup:2", "joystick_switch a"},
+    {nullptr, "screenshot_rel:mouse_wheeldown:1", "mouse_wheeldown 1"},
     // Patterns that end with "$" accept one final line feed.
     {"click 640,360\n", "click_rel:(0.500000,0.500000)", nullptr}, {"click 640,360\n\n", "(none)", nullptr},
     {"loop 3\n", "start_loop:3", nullptr}, {"key_press a\n", "keyboard_press:30", nullptr},
@@ -182,30 +193,69 @@ TEST(MacroConversion, ListsSkipMarkersAndTheCheckCountsEveryLine) {
               QList<QString>({q("loop_end")}));
 }
 
-TEST(MacroConversion, AnEmptyRectangleIsReportedWhereItWouldBeDividedBy) {
-    for (const QRect& rect : {QRect(), QRect(0, 0, 0, 500), QRect(0, 0, 1000, 0), QRect(10, 10, -5, 100)}) {
-        for (const char* line : {"click 1,2", "press mouse 1,2", "release 1,2", "switch 1,2", "curve 1,2 3,4",
-                                 "screenshot 1,1 a,2"})
-            EXPECT_EQ(toRunning(q(line), rect), q("Invalid screen rectangle")) << line;
-        EXPECT_EQ(toRunning(q("click mouse"), rect), q("click_rel:mouse"));
-        EXPECT_EQ(toRunning(q("screenshot a,1 2,2"), rect), q("Invalid coordinate values"));
-    }
-    EXPECT_EQ(toEditing(q("click_rel:(0.5,0.5)"), QRect()), q("click 0,0"));
-    EXPECT_EQ(toEditing(q("screenshot_rel:(0.5,0.5)"), QRect()), q("screenshot 0,0"));
-    const QRect everything(QPoint(INT_MIN, 0), QPoint(INT_MAX, 0)); // its width does not fit an int
-    EXPECT_EQ(toRunning(q("click 2147483648,1"), everything), q("click_rel:(0.500000,1.000000)"));
-}
+namespace {
 
-TEST(MacroConverters, TheCheapPreTestNeverHidesAMatch) {
-    const auto accepts = [](const char* pattern, const char* line) {
-        return LineMatcher::search(QRegularExpression(q(pattern))).accepts(q(line));
+// A coordinate line of either form and what it gives with a rectangle. Lines that a command takes
+// give one line in their place, and the check passes them; "(none)" marks a dropped line.
+struct Coordinates {
+    const char* line;
+    QRect rect;
+    const char* result;
+};
+
+const QString k400Nines = QString(400, QLatin1Char('9'));
+const QString kHugeFraction = q("1") + QString(400, QLatin1Char('0')) + q(".5");
+
+} // namespace
+
+TEST(MacroConversion, CoordinatesThatCannotBeConvertedAreReportedInBothDirections) {
+    const QRect empty, noWidth(0, 0, 0, 500), noHeight(0, 0, 1000, 0), inverted(10, 10, -5, 100);
+    const QRect everything(QPoint(INT_MIN, 0), QPoint(INT_MAX, 0)); // its width does not fit an int
+    // clang-format off
+    const Coordinates table[] = {
+        // Empty and inverted rectangles, wherever pixels and fractions would meet them.
+        {"click 1,2", empty, "Invalid screen rectangle"},
+        {"press mouse 1,2", noWidth, "Invalid screen rectangle"},
+        {"release 1,2", noHeight, "Invalid screen rectangle"},
+        {"switch 1,2", inverted, "Invalid screen rectangle"},
+        {"curve 1,2 3,4", empty, "Invalid screen rectangle"},
+        {"screenshot 1,1 a,2", empty, "Invalid screen rectangle"},
+        {"click_rel:(0.5,0.5)", empty, "Invalid screen rectangle"},
+        {"press_rel:mouse;(0.5,0.5)", noWidth, "Invalid screen rectangle"},
+        {"release_rel:(1,1)", noHeight, "Invalid screen rectangle"},
+        {"switch_rel:(0,0)", inverted, "Invalid screen rectangle"},
+        {"curve_rel:(0.1,0.2);(0.3,0.4)", empty, "Invalid screen rectangle"},
+        {"screenshot_rel:(0.5,0.5)", inverted, "Invalid screen rectangle"},
+        // Nothing to divide or multiply: no rectangle needed; earlier faults are reported first.
+        {"click mouse", empty, "click_rel:mouse"},
+        {"curve_rel:mouse", inverted, "curve mouse"},
+        {"screenshot a,1 2,2", empty, "Invalid coordinate values"},
+        {"screenshot_rel:(a,1)", empty, "Invalid coordinate values"},
+        // Values that are not finite numbers once converted.
+        {"click 400 nines,1", wide, "Invalid coordinate values"},
+        {"press 1,2 mouse 3,400 nines", wide, "Invalid coordinate values"},
+        {"click 400 nines,1", empty, "Invalid screen rectangle"},
+        {"click_rel:(huge,0.5)", wide, "Invalid coordinate values"},
+        {"switch_rel:(0.5,huge)", hd, "Invalid coordinate values"},
+        {"screenshot 400 nines,1 2,2", wide, "Invalid coordinate values"},
+        {"screenshot_rel:(huge,0.5)", wide, "Invalid coordinate values"},
+        {"click_rel:(1e400,0.5)", wide, "(none)"}, // no exponents in running text
+        // Large but finite values convert.
+        {"click 2147483648,1", everything, "click_rel:(0.500000,1.000000)"},
+        {"release_rel:(1000000,0.5)", wide, "release 1000000000,250"},
     };
-    EXPECT_TRUE(accepts("^ab?c", "ac"));
-    EXPECT_TRUE(accepts("xy*z", "--xz"));
-    EXPECT_TRUE(accepts("^abc|def", "def"));
-    EXPECT_TRUE(accepts("(abc)", "abc"));
-    EXPECT_FALSE(accepts("^abc", "xabc"));
-    EXPECT_FALSE(accepts("abc", "ab"));
+    // clang-format on
+    for (const Coordinates& c : table) {
+        const QString line = q(c.line).replace(q("400 nines"), k400Nines).replace(q("huge"), kHugeFraction);
+        const bool editing = !line.contains(QLatin1Char(':'));
+        const QList<QString> result = editing ? MacroKeyEditingTextChangeToRunningText({line}, c.rect)
+                                              : MacroKeyRunningTextChangeToEditingText({line}, c.rect);
+        EXPECT_EQ(one(result), q(c.result)) << c.line;
+        EXPECT_FALSE(one(result).contains(q("inf")) || one(result).contains(q("nan"))) << c.line;
+        if (editing) {
+            EXPECT_EQ(MacroKeyEditingTextGrammarCheck({line}).isEmpty(), !result.isEmpty()) << c.line;
+        }
+    }
 }
 
 // --- Numbers: the fast paths give what Qt's own conversions give ---------------------------------
@@ -250,7 +300,7 @@ TEST(MacroNumbers, DecimalTextReadsAsToDouble) {
         texts.append(text);
     }
     for (const QString& text : texts) {
-        const QStringRef ref(&text);
+        const QStringView ref(text);
         bool ok = false;
         const double expected = text.toDouble(&ok);
         ASSERT_EQ(macro::decimalValue(ref), expected) << text.toStdString();

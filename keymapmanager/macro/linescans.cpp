@@ -7,118 +7,225 @@ namespace {
 
 // Where the part of the line before "$" ends: at the end, or before one final line feed. None of
 // the grammars below can end in a line feed themselves, so this is the only place "$" can match.
-int endBeforeFinalLineFeed(const QString& line) {
+qsizetype endBeforeFinalLineFeed(QStringView line) {
     return line.endsWith(QLatin1Char('\n')) ? line.size() - 1 : line.size();
 }
 
-int skipDigits(const QStringRef& text, int at) {
-    while (at < text.size() && isDigit(text.at(at)))
+// line.startsWith(word), with the first character compared inline: most lines begin otherwise.
+bool begins(QStringView line, QStringView word) {
+    return line.size() >= word.size() && !word.isEmpty() && line.front() == word.front() &&
+           line.startsWith(word);
+}
+
+qsizetype skipDigits(QStringView text, qsizetype at) {
+    while (at < text.size() && isDigit(text[at]))
         ++at;
     return at;
 }
 
-// \d+,\d+
-bool isPixelPair(const QStringRef& item) {
-    const int comma = skipDigits(item, 0);
-    return comma > 0 && comma < item.size() && item.at(comma) == QLatin1Char(',') &&
-           skipDigits(item, comma + 1) == item.size() && comma + 1 < item.size();
+qsizetype skipBlanks(QStringView text, qsizetype at) {
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    return at;
 }
 
 // \d+\.?\d*
-bool isFraction(const QStringRef& text) {
-    int at = skipDigits(text, 0);
+bool isFraction(QStringView text) {
+    qsizetype at = skipDigits(text, 0);
     if (at == 0)
         return false;
-    if (at < text.size() && text.at(at) == QLatin1Char('.'))
+    if (at < text.size() && text[at] == QLatin1Char('.'))
         at = skipDigits(text, at + 1);
     return at == text.size();
 }
 
-// \((\d+\.?\d*),(\d+\.?\d*)\)
-bool isFractionPair(const QStringRef& item) {
-    if (item.size() < 2 || item.front() != QLatin1Char('(') || item.back() != QLatin1Char(')'))
-        return false;
-    const QStringRef inner = item.mid(1, item.size() - 2);
-    const int comma = inner.indexOf(QLatin1Char(','));
-    return comma >= 0 && isFraction(inner.left(comma)) && isFraction(inner.mid(comma + 1));
+bool isMouse(QStringView item) {
+    return item == QLatin1String("mouse");
 }
 
-bool isMouse(const QStringRef& item) {
-    return item == QLatin1String("mouse");
+// (\d+),(\d+) in editing text, \((\d+\.?\d*),(\d+\.?\d*)\) in running text, or mouse.
+bool readPosition(QStringView item, bool running, Position& position) {
+    if (isMouse(item)) {
+        position = Position();
+        return true;
+    }
+    if (running) {
+        if (item.size() < 2 || item.front() != QLatin1Char('(') || item.back() != QLatin1Char(')'))
+            return false;
+        item = item.mid(1, item.size() - 2);
+    }
+    const qsizetype comma = item.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return false;
+    position = {item.left(comma), item.mid(comma + 1)};
+    if (running)
+        return isFraction(position.x) && isFraction(position.y);
+    return comma > 0 && skipDigits(item, 0) == comma && comma + 1 < item.size() &&
+           skipDigits(item, comma + 1) == item.size();
 }
 
 } // namespace
 
-WordArgumentScan::WordArgumentScan(const QString& word, Separator separator, Argument argument, End end)
-    : m_word(word), m_wordFinder(word), m_separator(separator), m_argument(argument), m_end(end) {}
+WordArgumentScan::WordArgumentScan(Start start, const QString& word, Separator separator, Argument argument,
+                                   End end)
+    : m_start(start), m_word(word), m_wordFinder(word), m_separator(separator), m_argument(argument),
+      m_end(end) {}
+
+// Where the argument that may begin at `at` lies: [begin, end) is the capture.
+bool WordArgumentScan::argumentAt(QStringView line, qsizetype at, qsizetype& begin, qsizetype& end) const {
+    const qsizetype size = line.size();
+    begin = at;
+    end = at;
+    switch (m_argument) {
+    case Argument::NonBlank:
+        while (end < size && !isBlank(line[end]))
+            ++end;
+        return end > begin;
+    case Argument::Digits:
+    case Argument::MaybeDigits:
+        end = skipDigits(line, at);
+        return end > begin || m_argument == Argument::MaybeDigits;
+    case Argument::Decimal:
+        end = skipDigits(line, at);
+        if (end > begin && end + 1 < size && line[end] == QLatin1Char('.') && isDigit(line[end + 1]))
+            end = skipDigits(line, end + 1);
+        return end > begin;
+    case Argument::Rest:
+        end = line.indexOf(QLatin1Char('\n'), at);
+        end = end < 0 ? size : end;
+        return true;
+    case Argument::Quoted: {
+        // Greedy: up to the last quote that no line feed separates from the first.
+        if (at >= size || line[at] != QLatin1Char('"'))
+            return false;
+        qsizetype stop = line.indexOf(QLatin1Char('\n'), at);
+        stop = stop < 0 ? size : stop;
+        begin = at + 1;
+        end = line.left(stop).lastIndexOf(QLatin1Char('"'));
+        return end >= begin;
+    }
+    }
+    return false;
+}
 
 // Every match begins with the word, so the leftmost match starts at the first occurrence of the
 // word that the rest of the expression can follow. Greedy runs cannot give anything back here:
 // the argument must begin where the blanks stop and, with "$", end where the line does.
-QStringRef WordArgumentScan::find(const QString& line) const {
-    const int size = line.size();
+QStringView WordArgumentScan::find(QStringView line) const {
+    if (m_start == Start::Anywhere && m_separator == Separator::Blanks && m_end == End::Line &&
+        (m_argument == Argument::NonBlank || m_argument == Argument::Digits))
+        return findEndingLine(line);
     // Most lines begin with their word: that occurrence is the leftmost, found without a search.
-    const int first = line.startsWith(m_word) ? 0 : m_wordFinder.indexIn(line);
-    for (int at = first; at >= 0; at = m_wordFinder.indexIn(line, at + 1)) {
-        int begin = at + m_word.size();
-        if (m_separator == Separator::Blanks) {
-            const int blanksBegin = begin;
-            while (begin < size && isBlank(line.at(begin)))
-                ++begin;
-            if (begin == blanksBegin)
+    qsizetype at = begins(line, m_word) ? 0 : m_start == Start::Line ? -1 : m_wordFinder.indexIn(line);
+    for (; at >= 0; at = m_start == Start::Line ? -1 : m_wordFinder.indexIn(line, int(at + 1))) {
+        qsizetype begin = at + m_word.size();
+        if (m_separator != Separator::None) {
+            const qsizetype blanksBegin = begin;
+            begin = skipBlanks(line, begin);
+            if (m_separator == Separator::Blanks && begin == blanksBegin)
                 continue;
         }
-        int end = begin;
-        while (end < size &&
-               (m_argument == Argument::Digits ? isDigit(line.at(end)) : !isBlank(line.at(end))))
-            ++end;
-        if (end == begin)
+        qsizetype end = 0;
+        if (!argumentAt(line, begin, begin, end))
             continue;
-        if (m_end == End::Line && end != endBeforeFinalLineFeed(line) && end != size)
+        if (m_end == End::Line && end != endBeforeFinalLineFeed(line) && end != line.size())
             continue;
-        return line.isValidUtf16() ? line.midRef(begin, end - begin) : QStringRef();
+        return line.isValidUtf16() ? line.mid(begin, end - begin) : QStringView();
     }
-    return QStringRef();
+    return QStringView();
+}
+
+// WORD\s+(\S+)$ or WORD\s+(\d+)$: the argument is the run that ends the line, and the word must end
+// where the blanks before it begin, so only one place needs to be looked at.
+QStringView WordArgumentScan::findEndingLine(QStringView line) const {
+    const qsizetype end = endBeforeFinalLineFeed(line);
+    qsizetype begin = end;
+    while (begin > 0 &&
+           (m_argument == Argument::Digits ? isDigit(line[begin - 1]) : !isBlank(line[begin - 1])))
+        --begin;
+    qsizetype wordEnd = begin;
+    while (wordEnd > 0 && isBlank(line[wordEnd - 1]))
+        --wordEnd;
+    if (begin == end || wordEnd == begin || wordEnd < m_word.size() ||
+        line.mid(wordEnd - m_word.size(), m_word.size()) != m_word || !line.isValidUtf16())
+        return QStringView();
+    return line.mid(begin, end - begin);
 }
 
 // One or more items, each after a run of blanks, and nothing after the last one.
-bool fitsEditingPositions(const QString& line, const QString& word) {
-    if (!line.startsWith(word))
+bool scanEditingPositions(QStringView line, QStringView word, Positions& items) {
+    if (!begins(line, word))
         return false;
-    const int end = endBeforeFinalLineFeed(line);
-    int items = 0;
-    for (int at = word.size(); at < end;) {
-        const int blanksBegin = at;
-        while (at < end && isBlank(line.at(at)))
-            ++at;
-        int itemEnd = at;
-        while (itemEnd < end && !isBlank(line.at(itemEnd)))
+    const QStringView body = line.left(endBeforeFinalLineFeed(line));
+    items.clear();
+    for (qsizetype at = word.size(); at < body.size();) {
+        const qsizetype itemBegin = skipBlanks(body, at);
+        qsizetype itemEnd = itemBegin;
+        while (itemEnd < body.size() && !isBlank(body[itemEnd]))
             ++itemEnd;
-        const QStringRef item = line.midRef(at, itemEnd - at);
-        if (at == blanksBegin || !(isPixelPair(item) || isMouse(item)))
+        Position position;
+        if (itemBegin == at || !readPosition(body.mid(itemBegin, itemEnd - itemBegin), false, position))
             return false;
+        items.append(position);
         at = itemEnd;
-        ++items;
     }
-    return items > 0;
+    return !items.isEmpty();
 }
 
 // The word, ':' and one or more items separated by ';'.
-bool fitsRunningPositions(const QString& line, const QString& word) {
-    if (line.size() <= word.size() || !line.startsWith(word) || line.at(word.size()) != QLatin1Char(':'))
+bool scanRunningPositions(QStringView line, QStringView word, Positions& items) {
+    if (line.size() <= word.size() || !begins(line, word) || line[word.size()] != QLatin1Char(':'))
         return false;
-    const int end = endBeforeFinalLineFeed(line);
-    for (int at = word.size() + 1;;) {
-        int itemEnd = line.indexOf(QLatin1Char(';'), at);
-        if (itemEnd < 0 || itemEnd > end)
-            itemEnd = end;
-        const QStringRef item = line.midRef(at, itemEnd - at);
-        if (!(isFractionPair(item) || isMouse(item)))
+    const QStringView body = line.left(endBeforeFinalLineFeed(line));
+    items.clear();
+    for (qsizetype at = word.size() + 1;;) {
+        qsizetype itemEnd = body.indexOf(QLatin1Char(';'), at);
+        itemEnd = itemEnd < 0 ? body.size() : itemEnd;
+        Position position;
+        if (!readPosition(body.mid(at, itemEnd - at), true, position))
             return false;
-        if (itemEnd == end)
+        items.append(position);
+        if (itemEnd == body.size())
             return true;
         at = itemEnd + 1;
     }
+}
+
+// An item is a run of digits or the token; in separated lists each follows a run of blanks.
+QStringView scanTokenList(QStringView line, QStringView word, QStringView token, bool separated) {
+    if (!begins(line, word))
+        return QStringView();
+    const QStringView body = line.left(endBeforeFinalLineFeed(line));
+    QStringView last;
+    for (qsizetype at = word.size(); at < body.size();) {
+        const qsizetype itemBegin = separated ? skipBlanks(body, at) : at;
+        qsizetype itemEnd = skipDigits(body, itemBegin);
+        if (itemEnd == itemBegin && !token.isEmpty() && body.mid(itemBegin).startsWith(token))
+            itemEnd = itemBegin + token.size();
+        if ((separated && itemBegin == at) || itemEnd == itemBegin)
+            return QStringView();
+        // A separated item ends where blanks or the line do.
+        if (separated && itemEnd < body.size() && !isBlank(body[itemEnd]))
+            return QStringView();
+        last = body.mid(itemBegin, itemEnd - itemBegin);
+        at = itemEnd;
+    }
+    return last;
+}
+
+QStringView lastToken(QStringView text, QStringView token) {
+    if (!text.isValidUtf16())
+        return QStringView();
+    QStringView last;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = skipDigits(text, at);
+        if (end == at && !token.isEmpty() && text.mid(at).startsWith(token))
+            end = at + token.size();
+        if (end > at)
+            last = text.mid(at, end - at);
+        at = end > at ? end : at + 1;
+    }
+    return last;
 }
 
 } // namespace macro

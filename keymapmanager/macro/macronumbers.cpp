@@ -23,13 +23,9 @@ ScreenSize::ScreenSize(const QRect& rect)
     : width(double(qint64(rect.right()) - rect.left() + 1)),
       height(double(qint64(rect.bottom()) - rect.top() + 1)) {}
 
-QString invalidScreenRectangle() {
-    return QStringLiteral("Invalid screen rectangle");
-}
-
 // Up to 15 digits, the digits read as an integer and divided by an exact power of ten round once,
 // which is the correctly rounded value that toDouble also gives.
-bool readPlainDecimal(const QStringRef& text, double& value) {
+bool readPlainDecimal(QStringView text, double& value) {
     quint64 digits = 0;
     int count = 0;
     int decimals = 0;
@@ -52,7 +48,7 @@ bool readPlainDecimal(const QStringRef& text, double& value) {
     return true;
 }
 
-bool readPlainInt(const QStringRef& text, int& value) {
+bool readPlainInt(QStringView text, int& value) {
     if (text.isEmpty() || text.size() > 9)
         return false;
     int digits = 0;
@@ -65,7 +61,7 @@ bool readPlainInt(const QStringRef& text, int& value) {
     return true;
 }
 
-double decimalValue(const QStringRef& text) {
+double decimalValue(QStringView text) {
     double value = 0;
     return readPlainDecimal(text, value) ? value : text.toDouble();
 }

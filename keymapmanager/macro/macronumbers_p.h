@@ -4,7 +4,7 @@
 
 #include <QRect>
 #include <QString>
-#include <QStringRef>
+#include <QStringView>
 
 namespace ovelkeymapmanager {
 namespace macro {
@@ -19,16 +19,13 @@ struct ScreenSize {
     double height;
 };
 
-// The output of a line whose pixels would have to be divided by an empty rectangle.
-QString invalidScreenRectangle();
-
 // Plain unsigned decimal text ("12", "0.5", "5.") of up to 15 digits, read exactly as QString::toDouble
 // reads it; false, leaving value alone, for any other text.
-bool readPlainDecimal(const QStringRef& text, double& value);
+bool readPlainDecimal(QStringView text, double& value);
 // Up to nine decimal digits and nothing else, read as QString::toInt reads them; false otherwise.
-bool readPlainInt(const QStringRef& text, int& value);
+bool readPlainInt(QStringView text, int& value);
 // The value of unsigned decimal text, as QString::toDouble gives it (without its success flag).
-double decimalValue(const QStringRef& text);
+double decimalValue(QStringView text);
 // Appends QString::number(value, 'f', decimals).
 void appendFixed(QString& out, double value, int decimals);
 

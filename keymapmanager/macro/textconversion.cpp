@@ -1,6 +1,6 @@
-#include <keymapmanager/macro/macroconversion_p.h>
+#include <keymapmanager/macro/textconversion_p.h>
 
-#include <keymapmanager/macro/macroconverters_p.h>
+#include <keymapmanager/macro/commandtable_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -11,18 +11,21 @@ bool isSkipped(const QString& line) {
     return line.isEmpty() || line == QLatin1String("release_actions");
 }
 
+// Each line is read once: its command converts it from what accepting it found. Lines that no
+// command accepts are dropped.
 QList<QString> convertLines(const QStringList& lines, const QRect& rect, bool toRunning) {
+    const macro::Screen screen{rect};
     QList<QString> result;
     result.reserve(lines.size());
     for (const QString& line : lines) {
+        macro::LineMatch match;
         if (isSkipped(line))
             continue;
-        std::optional<QRegularExpressionMatch> lineMatch;
         if (toRunning) {
-            if (const ConverterEntry* found = findEditingEntry(line, &lineMatch))
-                result.append(found->editingToRunning(line, rect, lineMatch ? &*lineMatch : nullptr));
-        } else if (const ConverterEntry* found = findRunningEntry(line, &lineMatch)) {
-            result.append(found->runningToEditing(line, rect, lineMatch ? &*lineMatch : nullptr));
+            if (const CommandRow* found = findEditingCommand(line, match))
+                result.append(found->command->toRunning(line, &match, screen));
+        } else if (const CommandRow* found = findRunningCommand(line, match)) {
+            result.append(found->command->toEditing(line, &match, screen));
         }
     }
     return result;
@@ -41,7 +44,8 @@ QList<QString> runningToEditingText(const QStringList& lines, const QRect& rect)
 QVector<int> editingTextGrammarCheck(const QStringList& lines) {
     QVector<int> bad;
     for (int i = 0; i < lines.size(); ++i) {
-        if (!isSkipped(lines.at(i)) && !findEditingEntry(lines.at(i)))
+        macro::LineMatch match;
+        if (!isSkipped(lines.at(i)) && !findEditingCommand(lines.at(i), match))
             bad.append(i + 1);
     }
     return bad;
