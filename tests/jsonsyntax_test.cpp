@@ -1,7 +1,7 @@
 // Where a text stops being JSON: the scan behind the position in a load report.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/jsonsyntax_p.h>
+#include <keymapmanager/json/jsonsyntax_p.h>
 
 #include <QThreadPool>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 
 #include <keymapmanager/config/documentio_p.h>
 #include <keymapmanager/config/itemfactory_p.h>
-#include <keymapmanager/config/json_p.h>
-#include <keymapmanager/config/jsonwriter_p.h>
+#include <keymapmanager/json/json_p.h>
+#include <keymapmanager/json/jsonwriter_p.h>
 
 #include <Poco/Exception.h>
 #include <Poco/JSON/Parser.h>

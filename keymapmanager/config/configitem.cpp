@@ -1,6 +1,6 @@
 #include <keymapmanager/config/configitem.h>
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 #include <utility>
 

@@ -2,9 +2,9 @@
 
 #include <keymapmanager/config/configitem.h>
 #include <keymapmanager/config/itemfactory_p.h>
-#include <keymapmanager/config/json_p.h>
-#include <keymapmanager/config/jsonsyntax_p.h>
-#include <keymapmanager/config/jsonwriter_p.h>
+#include <keymapmanager/json/json_p.h>
+#include <keymapmanager/json/jsonsyntax_p.h>
+#include <keymapmanager/json/jsonwriter_p.h>
 #include <keymapmanager/config/keymapconfig.h>
 #include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/log_p.h>

@@ -1,6 +1,6 @@
 #include <keymapmanager/config/featureimageinfo.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 
 #include <QBuffer>
 #include <QByteArray>

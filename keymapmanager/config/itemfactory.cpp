@@ -2,7 +2,7 @@
 // exported CreateConfigItem and the tools reach the classes only through this table.
 #include <keymapmanager/config/itemfactory_p.h>
 
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/allitems.h>
 

@@ -1,7 +1,7 @@
 #include <keymapmanager/config/keymapconfig.h>
 
 #include <keymapmanager/config/configitem.h>
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 
 #include <Poco/JSON/Array.h>
 

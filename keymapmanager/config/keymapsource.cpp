@@ -1,7 +1,7 @@
 #include <keymapmanager/config/keymapsource.h>
 
 #include <keymapmanager/config/documentio_p.h>
-#include <keymapmanager/config/jsonsyntax_p.h>
+#include <keymapmanager/json/jsonsyntax_p.h>
 
 #include <Poco/Exception.h>
 #include <Poco/JSON/Parser.h>

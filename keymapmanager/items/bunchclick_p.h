@@ -2,7 +2,7 @@
 // BunchClickSettings on a virtual controller button, and fields of the same names on a bunch-click item.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/itemrecords.h>
 
 namespace ovelkeymapmanager {

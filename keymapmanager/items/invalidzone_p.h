@@ -2,7 +2,7 @@
 // items under fields of their own names; all three members required once the object is present.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 

@@ -1,7 +1,7 @@
 // One side of a pair item: {"key", "second_key"}, the second key only when it is complete.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/pairconfigitem.h>
 
 namespace ovelkeymapmanager {

@@ -1,6 +1,6 @@
 #include <keymapmanager/items/macroconfigitem.h>
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
 
 namespace ovelkeymapmanager {

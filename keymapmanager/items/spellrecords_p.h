@@ -1,7 +1,7 @@
 // The JSON objects of the spell records.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/invalidzone_p.h>
 #include <keymapmanager/items/spellrecords.h>
 #include <keymapmanager/items/swipeholdconfigitem.h>

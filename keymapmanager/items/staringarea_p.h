@@ -2,7 +2,7 @@
 // "reset_policy". Items may list other members between them.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/itemrecords.h>
 
 namespace ovelkeymapmanager {

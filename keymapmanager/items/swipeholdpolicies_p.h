@@ -2,7 +2,7 @@
 // Each object is required once asked for; its required members come first, then its optional ones.
 #pragma once
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/swipeholdpolicies.h>
 
 namespace ovelkeymapmanager {

@@ -1,6 +1,6 @@
 #include <keymapmanager/items/zoomconfigitem.h>
 
-#include <keymapmanager/config/jsonmembers_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 

@@ -1,4 +1,4 @@
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 
 #include <Poco/Exception.h>
 #include <QTextCodec>

@@ -31,7 +31,7 @@
 #pragma once
 
 #include <keymapmanager/config/configkey.h>
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 
 #include <QPointF>
 

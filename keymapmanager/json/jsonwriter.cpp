@@ -1,4 +1,4 @@
-#include <keymapmanager/config/jsonwriter_p.h>
+#include <keymapmanager/json/jsonwriter_p.h>
 
 #include <Poco/JSON/Stringifier.h>
 #include <Poco/JSONString.h>

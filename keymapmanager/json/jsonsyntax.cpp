@@ -1,4 +1,4 @@
-#include <keymapmanager/config/jsonsyntax_p.h>
+#include <keymapmanager/json/jsonsyntax_p.h>
 
 #include <QString>
 
