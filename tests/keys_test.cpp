@@ -145,7 +145,7 @@ TEST(MacroNames, EveryWrittenNameReadsBackToItsCode) {
 // native scan code; any other event, one whose class does not fit its type, and null give 1.
 TEST(Events, GiveTheirCodes) {
     const auto mouse = [](QEvent::Type type, Qt::MouseButton button) {
-        QMouseEvent event(type, QPointF(1, 1), button, button, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(1, 1), QPointF(1, 1), button, button, Qt::NoModifier);
         return getMacroConfigKeyCode(&event);
     };
     EXPECT_EQ(mouse(QEvent::MouseButtonPress, Qt::MiddleButton), 4);
