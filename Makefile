@@ -2,17 +2,20 @@
 # make demo   builds and runs keymapctl on examples/
 # make bench  builds in Release and runs the benchmarks
 # make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
-# Options: SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
+# Options: QT=5 | 6 (Qt 5 is the default), SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
+# A Qt 6 build has its own folders: build-qt6, build-bench-qt6 and so on.
 
 comma := ,
 SANITIZE ?=
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+QT ?= 5
+QT_SUFFIX := $(if $(filter 5,$(QT)),,-qt$(QT))
 ifeq ($(SANITIZE),)
-BUILD_DIR ?= build
+BUILD_DIR ?= build$(QT_SUFFIX)
 else
-BUILD_DIR ?= build-$(subst $(comma),-,$(SANITIZE))
+BUILD_DIR ?= build-$(subst $(comma),-,$(SANITIZE))$(QT_SUFFIX)
 endif
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
@@ -22,7 +25,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DKEYMAP_WERROR=$(WERROR) -DKEYMAP_SANITIZE=$(SANITIZE) $(LAUNCHER)
+	cmake -S . -B $(BUILD_DIR) -DKEYMAP_QT_MAJOR=$(QT) -DKEYMAP_WERROR=$(WERROR) -DKEYMAP_SANITIZE=$(SANITIZE) $(LAUNCHER)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,14 +37,16 @@ demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKEYMAP_BUILD_TESTS=OFF -DKEYMAP_BUILD_BENCH=ON $(LAUNCHER)
-	cmake --build build-bench -j $(JOBS)
-	@bash scripts/bench.sh build-bench
+	cmake -S . -B build-bench$(QT_SUFFIX) -DKEYMAP_QT_MAJOR=$(QT) -DCMAKE_BUILD_TYPE=Release -DKEYMAP_BUILD_TESTS=OFF \
+		-DKEYMAP_BUILD_BENCH=ON $(LAUNCHER)
+	cmake --build build-bench$(QT_SUFFIX) -j $(JOBS)
+	@bash scripts/bench.sh build-bench$(QT_SUFFIX)
 
 fuzz: deps
-	CXX=clang++ cmake -S . -B build-fuzz -DKEYMAP_BUILD_TESTS=OFF -DKEYMAP_BUILD_TOOLS=OFF -DKEYMAP_BUILD_FUZZ=ON $(LAUNCHER)
-	cmake --build build-fuzz -j $(JOBS)
-	@bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+	CXX=clang++ cmake -S . -B build-fuzz$(QT_SUFFIX) -DKEYMAP_QT_MAJOR=$(QT) -DKEYMAP_BUILD_TESTS=OFF \
+		-DKEYMAP_BUILD_TOOLS=OFF -DKEYMAP_BUILD_FUZZ=ON $(LAUNCHER)
+	cmake --build build-fuzz$(QT_SUFFIX) -j $(JOBS)
+	@bash scripts/fuzz.sh build-fuzz$(QT_SUFFIX) $(FUZZ_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -28,7 +28,8 @@ KeymapConfig* KeymapManager::load(bool keymapTemplates, const QString& path, boo
     KeymapConfig* config = loadDocument(keymapTemplates, path, options, &failed);
     if (failed) {
         // The future is dropped: the loading thread neither waits for the host nor hears from it.
-        QtConcurrent::run(QThreadPool::globalInstance(), this, &KeymapManager::notifyLoadFailed, path);
+        // A lambda, because Qt 5 and Qt 6 take a member function and its object in different orders.
+        (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, path] { notifyLoadFailed(path); });
     }
     return config;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need, when any is missing.
+# Installs the Debian packages the build, the tests and the demo need, when any is missing. Both Qt 5
+# and Qt 6 are installed: the Qt 6 build compares its output with a Qt 5 build of the library.
 set -euo pipefail
-packages=(cmake make g++ pkg-config qtbase5-dev libpoco-dev googletest libgtest-dev libbenchmark-dev
+packages=(cmake make g++ pkg-config qtbase5-dev qt6-base-dev libpoco-dev googletest libgtest-dev libbenchmark-dev
           python3 python3-jsonschema fonts-dejavu-core clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 if(TARGET keymapctl)
     set(KEYMAPCTL_TEST_DIR ${CMAKE_CURRENT_SOURCE_DIR}/keymapctl)
     add_executable(keymapctl_pngprobe ${KEYMAPCTL_TEST_DIR}/pngprobe.cpp)
-    target_link_libraries(keymapctl_pngprobe PRIVATE Qt5::Gui)
+    target_link_libraries(keymapctl_pngprobe PRIVATE ${KEYMAP_QT}::Gui)
     foreach(suite check lint format macro key items render import)
         add_test(NAME keymapctl_${suite}
             COMMAND bash ${KEYMAPCTL_TEST_DIR}/${suite}.sh $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR})

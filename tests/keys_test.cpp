@@ -145,7 +145,7 @@ TEST(MacroNames, EveryWrittenNameReadsBackToItsCode) {
 // native scan code; any other event, one whose class does not fit its type, and null give 1.
 TEST(Events, GiveTheirCodes) {
     const auto mouse = [](QEvent::Type type, Qt::MouseButton button) {
-        QMouseEvent event(type, QPointF(1, 1), button, button, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(1, 1), QPointF(1, 1), button, button, Qt::NoModifier);
         return getMacroConfigKeyCode(&event);
     };
     EXPECT_EQ(mouse(QEvent::MouseButtonPress, Qt::MiddleButton), 4);
@@ -153,10 +153,17 @@ TEST(Events, GiveTheirCodes) {
     EXPECT_EQ(mouse(QEvent::MouseButtonPress, Qt::ExtraButton3), 1);
     EXPECT_EQ(mouse(QEvent::MouseButtonDblClick, Qt::RightButton), 1);
     EXPECT_EQ(mouse(QEvent::MouseMove, Qt::RightButton), 1);
-    for (const auto& [delta, code] : {std::pair<int, int>{120, 224}, {-120, 225}, {0, 225}}) {
-        QWheelEvent event(QPointF(), QPointF(), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+    // The wheel's direction is its dominant axis, the vertical one on a tie (Qt 5's delta()).
+    for (const auto& [angle, code] : {std::pair<QPoint, int>{{0, 120}, 224},
+                                      {{0, -120}, 225},
+                                      {{0, 0}, 225},
+                                      {{120, -30}, 224},
+                                      {{-120, 30}, 225},
+                                      {{60, -60}, 225},
+                                      {{-60, 60}, 224}}) {
+        QWheelEvent event(QPointF(), QPointF(), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        EXPECT_EQ(getMacroConfigKeyCode(&event), code) << delta;
+        EXPECT_EQ(getMacroConfigKeyCode(&event), code) << angle.x() << "," << angle.y();
     }
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 285, 0xA3, 0);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, 30, 0x41, 0);

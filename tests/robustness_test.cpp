@@ -336,8 +336,8 @@ TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(config.get(), QString()));
 
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, quint32(-1), 0, 0);
-    QMouseEvent mouse(QEvent::MouseButtonPress, QPointF(), Qt::MouseButton(0x40000000), Qt::NoButton,
-                      Qt::NoModifier);
+    QMouseEvent mouse(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::MouseButton(0x40000000),
+                      Qt::NoButton, Qt::NoModifier);
     QWheelEvent wheel(QPointF(), QPointF(), QPoint(), QPoint(0, std::numeric_limits<int>::min()),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QEvent mouseTypedPlainEvent(QEvent::MouseButtonPress);

@@ -4,9 +4,43 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColorSpace>
 #include <QImageReader>
 
+#include <cstring>
+
 namespace ovelkeymapmanager {
+
+namespace {
+
+// The image as Qt 5.15 writes it. An image's colour space is saved as an ICC profile; the profiles
+// Qt makes itself (for PNGs read with gAMA, cHRM or sRGB chunks, or a colour space a host built) carry
+// Qt's version in their creator field, and Qt 6 names some of them where Qt 5 wrote "Custom". Qt 6
+// gets Qt 5.15's signature and name here, so that saving gives the same bytes on both.
+QImage imageToSave(const QImage& image) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QColorSpace space = image.colorSpace();
+    if (!space.isValid())
+        return image;
+    constexpr int creator = 80; // offset of the profile creator signature in the ICC header
+    const char qtSignature[] = {'Q', 't', char(QT_VERSION_MAJOR), char(QT_VERSION_MINOR)};
+    QByteArray profile = space.iccProfile();
+    if (profile.size() < creator + 4 || std::memcmp(profile.constData() + creator, qtSignature, 4) != 0)
+        return image;
+    profile[creator + 2] = char(5);
+    profile[creator + 3] = char(15);
+    QColorSpace qt5Space = QColorSpace::fromIccProfile(profile);
+    qt5Space.setDescription(space.description().isEmpty() ? QStringLiteral("Custom") : space.description());
+    QImage copy = image;
+    copy.setColorSpace(QColorSpace()); // a colour space equal to the current one would be ignored
+    copy.setColorSpace(qt5Space);
+    return copy;
+#else
+    return image;
+#endif
+}
+
+} // namespace
 
 FeatureImageInfo::FeatureImageInfo() = default;
 
@@ -22,7 +56,7 @@ Poco::JSON::Object FeatureImageInfo::toJson() const {
     if (!image.isNull()) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        imageToSave(image).save(&buffer, "PNG");
     }
 
     json::Object rectObject;

@@ -1,7 +1,6 @@
 #include <keymapmanager/json/json_p.h>
 
 #include <Poco/Exception.h>
-#include <QTextCodec>
 
 #include <string>
 
@@ -16,13 +15,14 @@ void remember(Members parent, const char* name) {
     t_lastObject = parent.get();
 }
 
-// QString::fromStdString drops a leading byte order mark; a text that starts with U+FEFF keeps it here.
+// QString::fromUtf8 (and fromStdString) drops one leading byte order mark, on Qt 5 and Qt 6 alike; a
+// text that starts with U+FEFF keeps it by being decoded behind one more mark.
 QString textFromUtf8(const std::string& utf8) {
-    if (utf8.compare(0, 3, "\xEF\xBB\xBF") != 0)
-        return QString::fromUtf8(utf8.data(), int(utf8.size()));   // the fast decoder, for all other text
-    static QTextCodec* const codec = QTextCodec::codecForMib(106); // UTF-8
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    return codec->toUnicode(utf8.data(), int(utf8.size()), &state);
+    static const std::string byteOrderMark = "\xEF\xBB\xBF";
+    if (utf8.compare(0, byteOrderMark.size(), byteOrderMark) != 0)
+        return QString::fromUtf8(utf8.data(), int(utf8.size()));
+    const std::string marked = byteOrderMark + utf8;
+    return QString::fromUtf8(marked.data(), int(marked.size()));
 }
 
 inline Poco::Dynamic::Var member(Members parent, const char* name) {

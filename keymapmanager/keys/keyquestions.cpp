@@ -31,12 +31,19 @@ int mouseButtonCode(const QMouseEvent& event) {
 }
 
 int wheelCode(const QWheelEvent& event) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // delta() is the host's notion of the wheel's direction: the dominant axis of a new-style
     // event, or the value a host passed to an old-style constructor.
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
     const int delta = event.delta();
     QT_WARNING_POP
+#else
+    // Qt 6 has no delta() and no old-style constructors: the dominant axis is what Qt 5's delta() gave
+    // for every event Qt 6 can make (the vertical one when both are equal).
+    const QPoint angle = event.angleDelta();
+    const int delta = qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
+#endif
     return delta > 0 ? kWheelForwardCode : kWheelBackwardCode;
 }
 

@@ -109,4 +109,16 @@ QByteArray blackGreyPng(quint32 width, quint32 height) {
     return png;
 }
 
+QByteArray pngWithChunks(const QImage& image, const QList<QPair<QByteArray, QByteArray>>& chunks) {
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    constexpr int afterHeader = 8 + 12 + 13; // signature, then the IHDR chunk
+    QByteArray inserted;
+    for (const auto& [type, data] : chunks)
+        appendChunk(inserted, type.constData(), data);
+    return written.insert(afterHeader, inserted);
+}
+
 } // namespace testsupport

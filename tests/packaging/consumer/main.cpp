@@ -1,8 +1,11 @@
 // Uses the installed library through its public headers only: creates an item, loads a built-in
 // template, saves and reloads a document, copies a feature image and reads the joystick event types.
+// It is also built from the flags of the pkg-config file; the build names the Qt major version that the
+// package says the library was built with, and the program checks that this Qt is the one it runs on.
 #include <keymapmanager/keymapmanager.h>
 
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <memory>
@@ -23,6 +26,11 @@ void expect(bool ok, const char* what) {
 } // namespace
 
 int main() {
+    expect(QT_VERSION_MAJOR == KEYMAP_PACKAGE_QT_MAJOR, "compiled against another Qt than the package's");
+    expect(QString::fromLatin1(qVersion())
+               .startsWith(QString::number(KEYMAP_PACKAGE_QT_MAJOR) + QLatin1Char('.')),
+           "running on another Qt than the package's");
+
     std::unique_ptr<ConfigItem> item(CreateConfigItem(QStringLiteral("Click")));
     expect(item && item->typeName == QLatin1String("Click"),
            "CreateConfigItem(\"Click\") made no click item");
