@@ -5,7 +5,7 @@
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/featureimageinfo.h>
-#include <keymapmanager/config/json_p.h>
+#include <keymapmanager/json/json_p.h>
 
 #include <QColorSpace>
 #include <QtEndian>
