@@ -21,8 +21,10 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 
 .PHONY: deps configure build test demo bench fuzz format clean
 
+# What to install: test (the default), demo, fuzz or bench.
+DEPS ?= test
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DKEYMAP_QT_MAJOR=$(QT) -DKEYMAP_WERROR=$(WERROR) -DKEYMAP_SANITIZE=$(SANITIZE) $(LAUNCHER)
@@ -33,15 +35,18 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+demo: DEPS = demo
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
 
+bench: DEPS = bench
 bench: deps
 	cmake -S . -B build-bench$(QT_SUFFIX) -DKEYMAP_QT_MAJOR=$(QT) -DCMAKE_BUILD_TYPE=Release -DKEYMAP_BUILD_TESTS=OFF \
 		-DKEYMAP_BUILD_BENCH=ON $(LAUNCHER)
 	cmake --build build-bench$(QT_SUFFIX) -j $(JOBS)
 	@bash scripts/bench.sh build-bench$(QT_SUFFIX)
 
+fuzz: DEPS = fuzz
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz$(QT_SUFFIX) -DKEYMAP_QT_MAJOR=$(QT) -DKEYMAP_BUILD_TESTS=OFF \
 		-DKEYMAP_BUILD_TOOLS=OFF -DKEYMAP_BUILD_FUZZ=ON $(LAUNCHER)

@@ -2,6 +2,7 @@
 
 #include <Poco/JSON/Parser.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <QThreadPool>
 
@@ -45,7 +46,12 @@ QString sourcePath(const char* relative) {
 }
 
 QString sharedPath(const char* relative) {
-    return QStringLiteral(KEYMAP_SHARED_DIR "/") + QString::fromUtf8(relative);
+    const QString path = QStringLiteral(KEYMAP_SHARED_DIR "/") + QString::fromUtf8(relative);
+    // Without this check a missing directory would read as an empty corpus and pass.
+    if (!QFileInfo::exists(path))
+        ADD_FAILURE() << "missing shared test data: " << path.toStdString()
+                      << " (the tests need ../shared/testdata beside the clone)";
+    return path;
 }
 
 QString notifiedPath(const QString& path) {

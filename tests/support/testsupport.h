@@ -23,6 +23,7 @@ Poco::JSON::Object::Ptr written(const ovelkeymapmanager::ConfigItem& item);
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 QString sourcePath(const char* relative);
+// A path under ../shared beside the clone; a test that asks for a missing one fails, naming it.
 QString sharedPath(const char* relative);
 
 // A copy of the path a load-failure notification hands to its callback. The notification task

@@ -10,8 +10,11 @@ int runLint(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("lint"),
         QStringLiteral("Finds what a keymap gets wrong although it loads. Codes: duplicate-key, "
-                       "unset-key, position-out-of-range, unknown-type (warnings); macro-grammar, "
-                       "tap-info-dropped (errors). A file that does not load cleanly is reported "
+                       "unset-key, position-out-of-range, unknown-type, unknown-member, lossy-value, "
+                       "unknown-value, key-text-mismatch, macro-unstable-line (warnings); "
+                       "macro-grammar, macro-editing-form, tap-info-dropped (errors). Macro lines "
+                       "go to editing text and back through a 1280x720 screen. A file that does not load "
+                       "cleanly is reported "
                        "as check does and not linted.\nExit: 1 on an error (or a warning with "
                        "--strict), 2 when a file cannot be read."),
         QStringLiteral("[--joystick] [--strict] [--json] [--quiet] FILE..."));

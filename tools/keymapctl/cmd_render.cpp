@@ -32,7 +32,8 @@ int runRender(const QStringList& arguments) {
                        "with a marker of its kind and its key text. The size defaults to that of "
                        "the background image, else 1280x720. Exit 1 when the file does not load "
                        "cleanly."),
-        QStringLiteral("FILE -o OUT.png [--size WxH] [--background IMAGE] [--joystick]"));
+        QStringLiteral("FILE -o OUT.png [--size WxH] [--background IMAGE] [--joystick] [--no-descriptions] "
+                       "[--debug-labels]"));
     cli.parser().addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                               QStringLiteral("The PNG file to write."),
                                               QStringLiteral("OUT.png")));
@@ -41,6 +42,9 @@ int runRender(const QStringList& arguments) {
     cli.addValue(QStringLiteral("background"),
                  QStringLiteral("A screenshot to draw on (scaled to the size)."), QStringLiteral("IMAGE"));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as a joystick keymap."));
+    cli.addFlag(QStringLiteral("no-descriptions"), QStringLiteral("Leave out the items' descriptions."));
+    cli.addFlag(QStringLiteral("debug-labels"),
+                QStringLiteral("Also print each label's box: \"label X Y WIDTH HEIGHT TEXT\" in pixels."));
     if (const auto code = cli.parse(arguments, 1, 1))
         return *code;
     if (!cli.isSet(QStringLiteral("output")))
@@ -76,7 +80,19 @@ int runRender(const QStringList& arguments) {
             painter.drawImage(QRect(QPoint(0, 0), picture.size()), background);
         Canvas canvas(painter, picture.size());
         for (const ovelkeymapmanager::ConfigItem* item : document.config->items)
-            drawItem(canvas, *item);
+            drawItem(canvas, *item, !cli.isSet(QStringLiteral("no-descriptions")));
+        canvas.drawLabels();
+        if (canvas.droppedLabels() > 0)
+            err() << "warning: " << canvas.droppedLabels() << " labels did not fit on the picture\n";
+        if (cli.isSet(QStringLiteral("debug-labels"))) {
+            for (const PlacedLabel& label : canvas.labels())
+                out() << QStringLiteral("label %1 %2 %3 %4 ")
+                             .arg(label.box.x(), 0, 'f', 3)
+                             .arg(label.box.y(), 0, 'f', 3)
+                             .arg(label.box.width(), 0, 'f', 3)
+                             .arg(label.box.height(), 0, 'f', 3)
+                      << label.text << "\n";
+        }
     }
     const QString output = cli.value(QStringLiteral("output"));
     if (!picture.save(output, "PNG"))

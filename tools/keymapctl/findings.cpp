@@ -31,13 +31,10 @@ QJsonObject Location::toJson() const {
 }
 
 QString Location::describe() const {
+    // A path names the list line already.
+    if (!path.isEmpty())
+        return type.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, type);
     QStringList parts;
-    if (!path.isEmpty()) {
-        parts << (type.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, type));
-        if (!list.isEmpty())
-            parts << QStringLiteral("%1 line %2").arg(list).arg(listLine);
-        return parts.join(QStringLiteral(", "));
-    }
     if (item >= 0) {
         QString part = QStringLiteral("keymaps[%1]").arg(item);
         if (!type.isEmpty())

@@ -1,5 +1,6 @@
 #include "lint_rules.h"
 
+#include "lint_macros.h"
 #include "lint_members.h"
 #include "suggest.h"
 
@@ -166,42 +167,6 @@ void positions(const LoadedDocument& document, FindingReport& report) {
     }
 }
 
-// --- macro lines ----------------------------------------------------------------------------------
-
-// Files hold macro lines in either form: editing text, or the running text that the host runs.
-// A line is fine when the grammar check accepts it, or when it is running text whose editing
-// form the grammar check accepts (the rectangle plays no part in that).
-bool acceptedAsRunningText(const QString& line) {
-    const QList<QString> editing = MacroKeyRunningTextChangeToEditingText({line}, QRect(0, 0, 1280, 720));
-    return !editing.isEmpty() && MacroKeyEditingTextGrammarCheck(editing).isEmpty();
-}
-
-void macroLines(const LoadedDocument& document, FindingReport& report) {
-    const QList<ConfigItem*>& items = document.config->items;
-    for (int i = 0; i < items.size(); ++i) {
-        const auto* macro = dynamic_cast<const MacroConfigItem*>(items[i]);
-        if (!macro)
-            continue;
-        const struct {
-            const char* name;
-            const QStringList& lines;
-        } lists[] = {{"press_actions", macro->pressActions}, {"release_actions", macro->releaseActions}};
-        for (const auto& list : lists) {
-            for (const int number : MacroKeyEditingTextGrammarCheck(list.lines)) {
-                const QString line = list.lines.value(number - 1);
-                if (acceptedAsRunningText(line))
-                    continue;
-                Finding finding =
-                    itemFinding(document, i, Severity::Error, "macro-grammar",
-                                QStringLiteral("macro line rejected by the grammar check: %1").arg(line));
-                finding.location.list = QLatin1String(list.name);
-                finding.location.listLine = number;
-                report.add(finding);
-            }
-        }
-    }
-}
-
 // --- spell tap sequences ------------------------------------------------------------------------
 
 // What keeps a tap sequence from being complete.
@@ -247,7 +212,7 @@ void lintDocument(const LoadedDocument& document, FindingReport& report) {
     duplicateKeys(document, report);
     unsetKeys(document, report);
     positions(document, report);
-    macroLines(document, report);
+    lintMacros(document, report);
     tapInfo(document, report);
     lintMembers(document, report);
 }

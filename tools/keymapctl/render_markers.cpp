@@ -13,36 +13,62 @@ namespace keymapctl {
 using namespace ovelkeymapmanager;
 
 Canvas::Canvas(QPainter& painter, const QSizeF& size)
-    : m_painter(painter), m_size(size), m_unit(std::min(size.width(), size.height())) {}
+    : m_painter(painter), m_size(size), m_unit(std::min(size.width(), size.height())),
+      m_layout(QRectF(QPointF(0, 0), size)) {}
 
 double Canvas::markerRadius(double scale) const {
     return std::max(8.0, 0.035 * m_unit) * std::clamp(scale, 0.5, 3.0);
 }
 
-QFont Canvas::labelFont(bool small) const {
+QFont Canvas::labelFont(LabelKind kind) const {
+    const bool small = kind != LabelKind::Key;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(int(std::max(small ? 8.0 : 10.0, m_unit * (small ? 0.016 : 0.022))));
     font.setBold(!small);
+    font.setItalic(kind == LabelKind::Description);
     return font;
 }
 
-QSizeF Canvas::labelSize(const QString& text, bool small) const {
-    const QFontMetricsF metrics(labelFont(small));
+QSizeF Canvas::labelSize(const QString& text, LabelKind kind) const {
+    const QFontMetricsF metrics(labelFont(kind));
     return QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
 }
 
-void Canvas::label(const QPointF& centre, const QString& text, bool small) {
+QRectF Canvas::label(const QPointF& centre, const QString& text, LabelKind kind) {
     if (text.isEmpty())
-        return;
-    const QSizeF box = labelSize(text, small);
-    const QRectF rect(centre - QPointF(box.width() / 2, box.height() / 2), box);
+        return QRectF();
+    const std::optional<QRectF> box = m_layout.place(centre, labelSize(text, kind));
+    if (!box) {
+        ++m_dropped;
+        return QRectF();
+    }
+    m_labels.append(PlacedLabel{*box, centre, text, kind});
+    return *box;
+}
+
+void Canvas::drawLabels() {
     m_painter.save();
-    m_painter.setFont(labelFont(small));
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(QColor(0, 0, 0, small ? 140 : 190));
-    m_painter.drawRoundedRect(rect, 3, 3);
-    m_painter.setPen(small ? QColor(200, 200, 200) : Qt::white);
-    m_painter.drawText(rect, Qt::AlignCenter, text);
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    // Leader lines first, so that no line crosses a label's text.
+    m_painter.setPen(QPen(QColor(230, 230, 230, 200), 1.0));
+    for (const PlacedLabel& label : m_labels) {
+        if (QLineF(label.anchor, label.box.center()).length() < 1.0)
+            continue;
+        const QPointF end(std::clamp(label.anchor.x(), label.box.left(), label.box.right()),
+                          std::clamp(label.anchor.y(), label.box.top(), label.box.bottom()));
+        m_painter.drawLine(label.anchor, end);
+    }
+    for (const PlacedLabel& label : m_labels) {
+        const bool key = label.kind == LabelKind::Key;
+        m_painter.setFont(labelFont(label.kind));
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(QColor(0, 0, 0, key ? 190 : 140));
+        m_painter.drawRoundedRect(label.box, 3, 3);
+        m_painter.setPen(key                                    ? Qt::white
+                         : label.kind == LabelKind::Description ? QColor(255, 230, 160)
+                                                                : QColor(200, 200, 200));
+        m_painter.drawText(label.box, Qt::AlignCenter, label.text);
+    }
     m_painter.restore();
 }
 
@@ -121,8 +147,10 @@ struct Marker {
     QColor colour;
     double extent = 0; // how far below the centre the marker reaches; its caption goes below that
 
+    QRectF keyBox; // where the key text went, when the marker has one text at its centre
+
     QPainter& painter() { return canvas.painter(); }
-    void keyLabel() { canvas.label(centre, itemKeyText(item)); }
+    void keyLabel() { keyBox = canvas.label(centre, itemKeyText(item)); }
 };
 
 void stick(Marker& m, const SwipeholdConfigItem& item) {
@@ -238,9 +266,14 @@ void click(Marker& m, bool bunch) {
 
 } // namespace
 
-void drawItem(Canvas& canvas, const ConfigItem& item) {
-    Marker m{canvas, item, canvas.at(item.workPositionX, item.workPositionY),
-             canvas.markerRadius(item.editorIconScale), QColor()};
+void drawItem(Canvas& canvas, const ConfigItem& item, bool description) {
+    Marker m{canvas,
+             item,
+             canvas.at(item.workPositionX, item.workPositionY),
+             canvas.markerRadius(item.editorIconScale),
+             QColor(),
+             0,
+             QRectF()};
     QPainter& painter = canvas.painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -284,8 +317,15 @@ void drawItem(Canvas& canvas, const ConfigItem& item) {
         click(m, dynamic_cast<const BunchClickConfigItem*>(&item) ||
                      dynamic_cast<const VirtualJoystickBunchButtonConfigItem*>(&item));
     }
+    // The description right under the key text (or the marker's centre), the type under the marker.
+    if (description && !item.iconDescription.isEmpty()) {
+        const QSizeF size = canvas.labelSize(item.iconDescription, LabelKind::Description);
+        const QPointF under =
+            m.keyBox.isEmpty() ? m.centre : QPointF(m.keyBox.center().x(), m.keyBox.bottom());
+        canvas.label(under + QPointF(0, size.height() / 2 + 1), item.iconDescription, LabelKind::Description);
+    }
     canvas.label(m.centre + QPointF(0, std::max(m.extent, m.radius * 1.4) + canvas.markerRadius(1.0) * 0.5),
-                 item.typeName, true);
+                 item.typeName, LabelKind::Caption);
     painter.restore();
 }
 

@@ -2,6 +2,8 @@
 // a marker that shows its kind and the text of its key(s).
 #pragma once
 
+#include "label_layout.h"
+
 #include <QPainter>
 #include <QSizeF>
 
@@ -11,7 +13,22 @@ class ConfigItem;
 
 namespace keymapctl {
 
-// The picture being drawn on: relative positions and radii become pixels here.
+enum class LabelKind {
+    Key,         // the key text, bold
+    Caption,     // the item's type, small
+    Description, // the item's description, small and light
+};
+
+// One label as placed on the picture.
+struct PlacedLabel {
+    QRectF box;
+    QPointF anchor; // the point it describes; a leader line joins them when the label had to move
+    QString text;
+    LabelKind kind;
+};
+
+// The picture being drawn on: relative positions and radii become pixels here. Labels are placed
+// as they are asked for and drawn last, over every marker.
 class Canvas {
 public:
     Canvas(QPainter& painter, const QSizeF& size);
@@ -24,19 +41,28 @@ public:
     // The radius of an item's marker, for an item drawn at the given scale.
     double markerRadius(double scale) const;
 
-    // Text in a dark box centred on a point, readable on any background.
-    void label(const QPointF& centre, const QString& text, bool small = false);
+    // Text in a dark box, readable on any background, centred on a point or at the nearest free
+    // spot around it. Returns the box, or an empty one when the label fits nowhere.
+    QRectF label(const QPointF& centre, const QString& text, LabelKind kind = LabelKind::Key);
     // The size of that box.
-    QSizeF labelSize(const QString& text, bool small = false) const;
+    QSizeF labelSize(const QString& text, LabelKind kind = LabelKind::Key) const;
+    // Draws the placed labels with their leader lines.
+    void drawLabels();
+    const QVector<PlacedLabel>& labels() const { return m_labels; }
+    int droppedLabels() const { return m_dropped; }
 
 private:
-    QFont labelFont(bool small) const;
+    QFont labelFont(LabelKind kind) const;
 
     QPainter& m_painter;
     QSizeF m_size;
     double m_unit;
+    LabelLayout m_layout;
+    QVector<PlacedLabel> m_labels;
+    int m_dropped = 0;
 };
 
-void drawItem(Canvas& canvas, const ovelkeymapmanager::ConfigItem& item);
+// Draws the item's marker and asks for its labels; the description only when `description`.
+void drawItem(Canvas& canvas, const ovelkeymapmanager::ConfigItem& item, bool description);
 
 } // namespace keymapctl

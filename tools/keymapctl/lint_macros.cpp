@@ -1,0 +1,151 @@
+#include "lint_macros.h"
+
+#include "saving_changes.h"
+
+#include <keymapmanager/keymapmanager.h>
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace keymapctl {
+
+using namespace ovelkeymapmanager;
+
+namespace {
+
+// One line through a converter; the converters keep no state between lines.
+QString toEditing(const QString& line) {
+    return MacroKeyRunningTextChangeToEditingText({line}, macroLintScreen()).value(0);
+}
+
+QString toRunning(const QString& line) {
+    return MacroKeyEditingTextChangeToRunningText({line}, macroLintScreen()).value(0);
+}
+
+// Whether a line that went to editing text and back still says the same: the words exactly, the
+// whole numbers exactly, fractions of the screen up to the half pixel that editing rounds to.
+bool sameRunningLine(const QString& stored, const QString& back) {
+    static const QRegularExpression number(QStringLiteral("-?\\d+(?:\\.\\d+)?"));
+    const double halfPixel = 0.5 / std::min(macroLintScreen().width(), macroLintScreen().height());
+    QRegularExpressionMatchIterator a = number.globalMatch(stored);
+    QRegularExpressionMatchIterator b = number.globalMatch(back);
+    int endA = 0;
+    int endB = 0;
+    while (a.hasNext() && b.hasNext()) {
+        const QRegularExpressionMatch ma = a.next();
+        const QRegularExpressionMatch mb = b.next();
+        if (QStringView(stored).mid(endA, ma.capturedStart() - endA) !=
+            QStringView(back).mid(endB, mb.capturedStart() - endB))
+            return false;
+        const bool fraction =
+            ma.captured().contains(QLatin1Char('.')) || mb.captured().contains(QLatin1Char('.'));
+        if (std::abs(ma.captured().toDouble() - mb.captured().toDouble()) >
+            (fraction ? halfPixel + 1e-9 : 0.0))
+            return false;
+        endA = ma.capturedEnd();
+        endB = mb.capturedEnd();
+    }
+    return !a.hasNext() && !b.hasNext() && QStringView(stored).mid(endA) == QStringView(back).mid(endB);
+}
+
+// Several codes can share one name in editing text, and the name converts back to one of them.
+QString sharedName(const QString& editing, const QString& back) {
+    if (editing.endsWith(QLatin1Char(' ')) || toEditing(back) != editing)
+        return QString();
+    return QStringLiteral("; \"%1\" stands for both").arg(editing);
+}
+
+class MacroLint {
+public:
+    MacroLint(const LoadedDocument& document, FindingReport& report)
+        : m_document(document), m_report(report) {}
+
+    void item(int index, const MacroConfigItem& macro) {
+        m_element = m_document.elementOfItem.value(index, index);
+        m_type = macro.typeName;
+        const struct {
+            const char* name;
+            const QStringList& lines;
+        } lists[] = {{"press_actions", macro.pressActions}, {"release_actions", macro.releaseActions}};
+        for (const auto& list : lists) {
+            const QVector<int> rejected = MacroKeyEditingTextGrammarCheck(list.lines);
+            for (int i = 0; i < list.lines.size(); ++i)
+                line(QLatin1String(list.name), i + 1, list.lines[i], rejected.contains(i + 1));
+        }
+    }
+
+private:
+    void line(const QString& list, int number, const QString& text, bool rejected) {
+        // Blank lines and the "release_actions" divider are skipped by both converters on purpose.
+        if (text.trimmed().isEmpty() || text == QLatin1String("release_actions"))
+            return;
+        const QString editing = toEditing(text);
+        if (!editing.isEmpty()) {
+            const QString back = toRunning(editing);
+            if (back.isEmpty())
+                add(Severity::Warning, "macro-unstable-line", list, number,
+                    QStringLiteral("\"%1\" reads as \"%2\" in editing text, which converts back to nothing: "
+                                   "the line is lost on the next edit")
+                        .arg(text, editing));
+            else if (!sameRunningLine(text, back))
+                add(Severity::Warning, "macro-unstable-line", list, number,
+                    QStringLiteral("\"%1\" reads as \"%2\" in editing text and becomes \"%3\" on the next "
+                                   "edit%4")
+                        .arg(text, editing, back, sharedName(editing, back)));
+            return;
+        }
+        const QString running = rejected ? QString() : toRunning(text);
+        if (running.isEmpty())
+            add(Severity::Error, "macro-grammar", list, number,
+                QStringLiteral("macro line rejected by the grammar check: %1").arg(text));
+        else if (running == text)
+            add(Severity::Warning, "macro-unstable-line", list, number,
+                QStringLiteral("\"%1\" is not running text the editor reads back: the line is lost on the "
+                               "next edit")
+                    .arg(text));
+        else
+            add(Severity::Error, "macro-editing-form", list, number,
+                QStringLiteral("\"%1\" is editing text where running text is stored; as running text it is "
+                               "\"%2\" (screen %3x%4)")
+                    .arg(text, running)
+                    .arg(macroLintScreen().width())
+                    .arg(macroLintScreen().height()));
+    }
+
+    void add(Severity severity, const char* code, const QString& list, int number, const QString& message) {
+        Finding finding;
+        finding.file = m_document.path;
+        finding.severity = severity;
+        finding.code = QLatin1String(code);
+        finding.message = message;
+        finding.location.block = QStringLiteral("keymaps");
+        finding.location.item = m_element;
+        finding.location.type = m_type;
+        finding.location.path = QStringLiteral("keymaps[%1].%2[%3]").arg(m_element).arg(list).arg(number - 1);
+        const KeymapSourcePlace place = placeOf(m_document.source, finding.location.path);
+        finding.location.line = place.line;
+        finding.location.column = place.column;
+        finding.location.list = list;
+        finding.location.listLine = number;
+        m_report.add(finding);
+    }
+
+    const LoadedDocument& m_document;
+    FindingReport& m_report;
+    int m_element = 0;
+    QString m_type;
+};
+
+} // namespace
+
+void lintMacros(const LoadedDocument& document, FindingReport& report) {
+    MacroLint lint(document, report);
+    const QList<ConfigItem*>& items = document.config->items;
+    for (int i = 0; i < items.size(); ++i) {
+        if (const auto* macro = dynamic_cast<const MacroConfigItem*>(items[i]))
+            lint.item(i, *macro);
+    }
+}
+
+} // namespace keymapctl
