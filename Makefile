@@ -2,6 +2,8 @@
 # make demo   builds and runs keymapctl on examples/
 # make bench  builds in Release and runs the benchmarks
 # make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
+# make mutants plants the faults of mutants/faults.txt one at a time and runs the suites that guard
+#             each (MUTANTS_SAMPLE=N a fixed sample, 0 all; MUTANTS_ONLY=folder/ or name-glob)
 # Options: SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
 
 comma := ,
@@ -9,6 +11,8 @@ SANITIZE ?=
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+MUTANTS_SAMPLE ?= 0
+MUTANTS_ONLY ?=
 ifeq ($(SANITIZE),)
 BUILD_DIR ?= build
 else
@@ -16,7 +20,7 @@ BUILD_DIR ?= build-$(subst $(comma),-,$(SANITIZE))
 endif
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: deps configure build test demo bench fuzz format clean
+.PHONY: deps configure build test demo bench fuzz mutants format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -42,6 +46,10 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -DKEYMAP_BUILD_TESTS=OFF -DKEYMAP_BUILD_TOOLS=OFF -DKEYMAP_BUILD_FUZZ=ON $(LAUNCHER)
 	cmake --build build-fuzz -j $(JOBS)
 	@bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+mutants: configure
+	python3 scripts/mutants.py --build-dir $(BUILD_DIR) --jobs $(JOBS) --sample $(MUTANTS_SAMPLE) \
+		$(foreach pattern,$(MUTANTS_ONLY),--only '$(pattern)')
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
