@@ -264,6 +264,8 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the chosen faults and their suites")
     args = parser.parse_args()
 
+    build_dir = (ROOT / args.build_dir).resolve()
+    restore_leftover(build_dir)
     faults, errors = parse_faults(FAULTS)
     if errors:
         print("\n".join(errors), file=sys.stderr)
@@ -284,17 +286,16 @@ def main():
         print(f"{len(chosen)} faults, {stale} stale")
         return 1 if stale else 0
 
-    build_dir = (ROOT / args.build_dir).resolve()
     if not (build_dir / "CTestTestfile.cmake").exists():
         print(f"{build_dir} is not a configured build directory (make configure BUILD_DIR=...)", file=sys.stderr)
         return 2
     log = build_dir / "mutants.log"
     log.write_text("")
-    restore_leftover(build_dir)
 
     # Stop cleanly on Ctrl-C and on kill: the file in hand is restored on the way out.
     def interrupted(signum, frame):
         raise Interrupted()
+    signal.signal(signal.SIGINT, signal.default_int_handler)  # even when started in the background
     signal.signal(signal.SIGTERM, interrupted)
     if signal.getsignal(signal.SIGHUP) is not signal.SIG_IGN:  # left ignored under nohup
         signal.signal(signal.SIGHUP, interrupted)
