@@ -7,16 +7,18 @@ build; it survives when every suite passes. mutants/suites.txt says which suites
 """
 
 import argparse
+import base64
+import fcntl
+import hashlib
 import fnmatch
 import json
 import os
-import random
 import re
 import signal
 import subprocess
 import sys
 import time
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -45,6 +47,7 @@ class Outcome:
     detail: str = ""
     build_seconds: float = 0.0
     test_seconds: float = 0.0
+    side_effects: tuple = ()
 
 
 # --- the lists -------------------------------------------------------------------------------------
@@ -204,21 +207,24 @@ def run_suites(build_dir, suites, jobs, log, timeout):
 
 class Applied:
     """A fault in the working tree, with a journal in the build directory so that a run killed
-    outright is undone by the next one."""
+    outright is undone by the next one. Files are handled as bytes, so that restoring gives back
+    exactly what was there, line ends included."""
 
-    def __init__(self, build_dir, fault, text):
+    def __init__(self, build_dir, fault, original):
         self.journal = Path(build_dir) / JOURNAL_NAME
         self.path = ROOT / fault.file
-        self.text = text
+        self.original = original
+        self.faulty = original.replace(fault.original.encode(), fault.replacement.encode(), 1)
         self.fault = fault
 
     def __enter__(self):
-        self.journal.write_text(json.dumps({"file": self.fault.file, "text": self.text}), encoding="utf-8")
-        self.path.write_text(self.text.replace(self.fault.original, self.fault.replacement, 1), encoding="utf-8")
+        self.journal.write_text(json.dumps({"file": self.fault.file,
+                                            "bytes": base64.b64encode(self.original).decode()}))
+        self.path.write_bytes(self.faulty)
         return self
 
     def __exit__(self, *exc):
-        self.path.write_text(self.text, encoding="utf-8")
+        self.path.write_bytes(self.original)
         self.journal.unlink()
         return False
 
@@ -226,16 +232,43 @@ class Applied:
 def restore_leftover(build_dir):
     journal = Path(build_dir) / JOURNAL_NAME
     if journal.exists():
-        data = json.loads(journal.read_text(encoding="utf-8"))
-        (ROOT / data["file"]).write_text(data["text"], encoding="utf-8")
+        data = json.loads(journal.read_text())
+        (ROOT / data["file"]).write_bytes(base64.b64decode(data["bytes"]))
         journal.unlink()
         print(f"restored {data['file']}, left faulty by an earlier run that was killed")
+
+
+def occurrences(fault):
+    """How often the fault's original text is in its file (None when the file is missing)."""
+    path = ROOT / fault.file
+    return path.read_bytes().count(fault.original.encode()) if path.exists() else None
+
+
+def tree_status():
+    """The tracked files that differ from the index or HEAD, and the untracked files (git status
+    lines); None outside a git work tree."""
+    shown = subprocess.run(["git", "status", "--porcelain=v1", "--untracked-files=all"], cwd=ROOT,
+                           capture_output=True, text=True)
+    return set(shown.stdout.splitlines()) if shown.returncode == 0 else None
+
+
+def undo_side_effects(before):
+    """Faulty code run by a test may write into the source tree (a test that runs a tool on a file
+    of its data, say): tracked files that were clean before the run are checked out again, so that
+    later faults run against the true tree. Returns what was found."""
+    if before is None:
+        return []
+    changed = sorted((tree_status() or set()) - before)
+    restore = [line[3:] for line in changed if line[:2] in (" M", " D")]
+    if restore:
+        subprocess.run(["git", "checkout", "--", *restore], cwd=ROOT, check=True)
+    return [line[3:] + (" (restored)" if line[3:] in restore else "") for line in changed]
 
 
 # --- the run ---------------------------------------------------------------------------------------
 
 
-def select(faults, patterns, sample, seed):
+def select(faults, patterns, sample):
     if patterns:
         chosen = []
         for fault in faults:
@@ -246,9 +279,11 @@ def select(faults, patterns, sample, seed):
                     break
         faults = chosen
     if sample and sample < len(faults):
-        # The same seed picks the same faults, so that runs before and after a change compare.
-        picked = set(random.Random(seed).sample(range(len(faults)), sample))
-        faults = [f for i, f in enumerate(faults) if i in picked]
+        # Chosen by a hash of the name: the same faults every time, and adding faults to the list
+        # changes the sample only by the few new ones that come first in that order.
+        ranked = sorted(faults, key=lambda f: hashlib.sha1(f.name.encode()).hexdigest())
+        picked = {f.name for f in ranked[:sample]}
+        faults = [f for f in faults if f.name in picked]
     return faults
 
 
@@ -259,36 +294,41 @@ def main():
                         help="faults whose file starts with PATTERN, or whose name or file matches it "
                              "as a glob (repeatable)")
     parser.add_argument("--sample", type=int, default=0, metavar="N", help="a fixed sample of N faults")
-    parser.add_argument("--seed", type=int, default=17, help="the sample's seed")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the chosen faults and their suites")
     args = parser.parse_args()
 
-    build_dir = (ROOT / args.build_dir).resolve()
-    restore_leftover(build_dir)
     faults, errors = parse_faults(FAULTS)
     if errors:
         print("\n".join(errors), file=sys.stderr)
         return 2
     table = parse_suites(SUITES)
-    chosen = select(faults, args.only, args.sample, args.seed)
+    chosen = select(faults, args.only, args.sample)
     if not chosen:
         print("no fault matches", file=sys.stderr)
         return 2
     if args.list:
         stale = 0
         for fault in chosen:
-            path = ROOT / fault.file
-            found = path.read_text(encoding="utf-8").count(fault.original) if path.exists() else 0
+            found = occurrences(fault) or 0
             stale += found != 1
             mark = "" if found == 1 else f"  STALE: found {found} times"
             print(f"{fault.name:45} {fault.file:45} {' '.join(suites_for(table, fault.file))}{mark}")
         print(f"{len(chosen)} faults, {stale} stale")
         return 1 if stale else 0
 
+    build_dir = (ROOT / args.build_dir).resolve()
     if not (build_dir / "CTestTestfile.cmake").exists():
         print(f"{build_dir} is not a configured build directory (make configure BUILD_DIR=...)", file=sys.stderr)
         return 2
+    # One run per build directory; the lock is held until the process ends.
+    lock = open(build_dir / "mutants.lock", "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except BlockingIOError:
+        print(f"another run is using {build_dir}", file=sys.stderr)
+        return 2
+    restore_leftover(build_dir)
     log = build_dir / "mutants.log"
     log.write_text("")
 
@@ -328,17 +368,16 @@ def main():
     print("clean suite times: " + ", ".join(f"{s} {clean_seconds[s]:.0f}s" for s in every_suite), flush=True)
 
     outcomes = []
+    before = tree_status()
     started = time.monotonic()
     try:
         for number, (fault, suites) in enumerate(plan, 1):
             outcome = Outcome(fault, "stale")
-            path = ROOT / fault.file
-            text = path.read_text(encoding="utf-8") if path.exists() else ""
-            found = text.count(fault.original)
+            found = occurrences(fault)
             if found != 1:
-                outcome.detail = "file missing" if not path.exists() else f"original text found {found} times"
+                outcome.detail = "file missing" if found is None else f"original text found {found} times"
             else:
-                with Applied(build_dir, fault, text):
+                with Applied(build_dir, fault, (ROOT / fault.file).read_bytes()):
                     fault_targets = sorted({t for s in suites for t in tests[s]})
                     code, outcome.build_seconds = build(build_dir, fault_targets, args.jobs, log)
                     if code != 0:
@@ -354,6 +393,9 @@ def main():
                             outcome.detail = "by " + " ".join(failed)
                         else:
                             outcome.verdict = "survived"
+                outcome.side_effects = tuple(undo_side_effects(before))
+                if outcome.side_effects:
+                    outcome.detail += f"; the faulty run changed {', '.join(outcome.side_effects)}"
             outcomes.append(outcome)
             print(f"[{number}/{len(plan)}] {outcome.verdict:8} {fault.name} "
                   f"({outcome.build_seconds:.0f}s build, {outcome.test_seconds:.0f}s tests) {outcome.detail}",
@@ -373,7 +415,9 @@ def main():
     print(f"caught {len(caught)} of {len(ran)}" + (f" ({len(no_build)} did not build)" if no_build else ""))
     if ran:
         print(f"time: {total / 60:.1f} min, {total / len(ran):.0f}s per fault")
-    for title, group in (("survived", survived), ("did not build", no_build), ("stale", stale)):
+    wrote = [o for o in outcomes if o.side_effects]
+    for title, group in (("survived", survived), ("did not build", no_build), ("stale", stale),
+                         ("changed the source tree while tested", wrote)):
         if group:
             print(f"{title}:")
             for o in group:
