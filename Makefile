@@ -3,7 +3,7 @@
 # make bench  builds in Release and runs the benchmarks
 # make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
 # make mutants plants the faults of mutants/faults.txt one at a time and runs the suites that guard
-#             each (MUTANTS_SAMPLE=N a fixed sample, 0 all; MUTANTS_ONLY=folder/ or name-glob)
+#             each (MUTANTS_SAMPLE=N a fixed sample of N, 0 all; MUTANTS_ONLY=folder/ or name-glob)
 # Options: SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
 
 comma := ,
@@ -11,7 +11,8 @@ SANITIZE ?=
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
-MUTANTS_SAMPLE ?= 0
+# About 16 s a fault on this 2-core machine: a fixed sample of 150 keeps a run under 45 minutes.
+MUTANTS_SAMPLE ?= 150
 MUTANTS_ONLY ?=
 ifeq ($(SANITIZE),)
 BUILD_DIR ?= build
