@@ -15,7 +15,8 @@ expect_rc 0
 run render "$WORK/shooter.json" -o "$WORK/shooter.png" --size 640x360 --background "$DATA/magenta.png"
 expect_rc 0
 "$PROBE" "$WORK/shooter.png" 640x360 ff00ff "$WORK/shooter.json" >"$WORK/probe" 2>&1
-check "every imported item drawn: $(cat "$WORK/probe")" $?
+rc=$?
+check "every imported item drawn: $(cat "$WORK/probe")" $rc
 
 # Each finding, at its source path, in text and in JSON; the rest is still written and loads.
 findings=$(cat <<'CASES'

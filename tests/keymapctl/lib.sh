@@ -49,8 +49,9 @@ expect_no_out() { ! printf '%s\n' "$OUT" | grep -qF -- "$1"; check "stdout lacks
 expect_err() { printf '%s\n' "$ERR" | grep -qF -- "$1"; check "stderr contains '$1'" $?; }
 expect_out_empty() { [ -z "$OUT" ]; check "stdout is empty" $?; }
 expect_out_equals() { [ "$OUT" = "$1" ]; check "stdout is exactly '$1'" $?; }
-expect_out_file() { diff <(printf '%s\n' "$OUT") "$1" >/dev/null; check "stdout equals $(basename "$1")" $?; }
-expect_same_file() { cmp -s "$1" "$2"; check "$(basename "$1") is byte-identical to $(basename "$2")" $?; }
+# The result is taken before the message is built: a command substitution in it would set $?.
+expect_out_file() { diff <(printf '%s\n' "$OUT") "$1" >/dev/null; local rc=$?; check "stdout equals $(basename "$1")" $rc; }
+expect_same_file() { cmp -s "$1" "$2"; local rc=$?; check "$(basename "$1") is byte-identical to $(basename "$2")" $rc; }
 
 # expect_json PYTHON-EXPRESSION: stdout is one JSON document `d` for which the expression holds.
 expect_json() {

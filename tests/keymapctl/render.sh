@@ -7,13 +7,15 @@ run render "$DATA/good.json" -o "$WORK/good.png" --size 640x360 --background "$D
 expect_rc 0
 expect_out "good.png: 640x360, 12 items"
 "$PROBE" "$WORK/good.png" 640x360 ff00ff "$DATA/good.json" >"$WORK/probe" 2>&1
-check "probe: $(cat "$WORK/probe")" $?
+rc=$? # taken before the message's own command substitution sets $?
+check "probe: $(cat "$WORK/probe")" $rc
 
 # Without a background the size defaults to 1280x720 and the plain screen is drawn.
 run render "$DATA/good.json" -o "$WORK/plain.png"
 expect_rc 0
 "$PROBE" "$WORK/plain.png" 1280x720 1e2430 "$DATA/good.json" >"$WORK/probe" 2>&1
-check "default size and background: $(cat "$WORK/probe")" $?
+rc=$?
+check "default size and background: $(cat "$WORK/probe")" $rc
 
 # The background's own size is used when no --size is given.
 run render "$DATA/good.json" -o "$WORK/small.png" --background "$DATA/magenta.png"
@@ -32,7 +34,8 @@ over = [(a, b) for a, b in itertools.combinations(boxes, 2)
         if min(a[0] + a[2], b[0] + b[2]) - max(a[0], b[0]) > e and min(a[1] + a[3], b[1] + b[3]) - max(a[1], b[1]) > e]
 print("outside:", outside, "overlapping:", over)
 sys.exit(1 if outside or over or not boxes else 0)' "$1" "$2" >"$WORK/labels"
-    check "labels of $CASE: $(cat "$WORK/labels")" $?
+    local rc=$?
+    check "labels of $CASE: $(cat "$WORK/labels")" $rc
 }
 python3 - "$DATA/good.json" "$WORK/crowded.json" <<'PY'
 import json, sys
