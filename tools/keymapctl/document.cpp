@@ -21,7 +21,7 @@ QVector<LoadedDocument::KeptElement> keptElements(const KeymapConfig& config) {
     QVector<LoadedDocument::KeptElement> kept;
     for (const ovelkeymapmanager::KeptElement& element : config.keptElements()) {
         const Poco::Dynamic::Var type = element.object ? element.object->get("type") : Poco::Dynamic::Var();
-        kept.append({element.itemsBefore + kept.size(),
+        kept.append({element.itemsBefore + int(kept.size()),
                      type.isString() ? QString::fromStdString(type.extract<std::string>())
                                      : QString::fromStdString(Poco::Dynamic::Var::toString(type))});
     }
