@@ -1,5 +1,6 @@
 #include "lint_macros.h"
 
+#include "lint_rules.h"
 #include "saving_changes.h"
 
 #include <keymapmanager/keymapmanager.h>
@@ -62,8 +63,8 @@ public:
         : m_document(document), m_report(report) {}
 
     void item(int index, const MacroConfigItem& macro) {
+        m_index = index;
         m_element = m_document.elementOfItem.value(index, index);
-        m_type = macro.typeName;
         const struct {
             const char* name;
             const QStringList& lines;
@@ -114,14 +115,7 @@ private:
     }
 
     void add(Severity severity, const char* code, const QString& list, int number, const QString& message) {
-        Finding finding;
-        finding.file = m_document.path;
-        finding.severity = severity;
-        finding.code = QLatin1String(code);
-        finding.message = message;
-        finding.location.block = QStringLiteral("keymaps");
-        finding.location.item = m_element;
-        finding.location.type = m_type;
+        Finding finding = itemFinding(m_document, m_index, severity, code, message);
         finding.location.path = QStringLiteral("keymaps[%1].%2[%3]").arg(m_element).arg(list).arg(number - 1);
         const KeymapSourcePlace place = placeOf(m_document.source, finding.location.path);
         finding.location.line = place.line;
@@ -133,8 +127,8 @@ private:
 
     const LoadedDocument& m_document;
     FindingReport& m_report;
+    int m_index = 0;
     int m_element = 0;
-    QString m_type;
 };
 
 } // namespace

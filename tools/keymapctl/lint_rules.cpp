@@ -12,20 +12,6 @@ using namespace ovelkeymapmanager;
 
 namespace {
 
-// A finding about the index-th loaded item, located at its "keymaps" element.
-Finding itemFinding(const LoadedDocument& document, int index, Severity severity, const char* code,
-                    const QString& message) {
-    Finding finding;
-    finding.file = document.path;
-    finding.severity = severity;
-    finding.code = QLatin1String(code);
-    finding.message = message;
-    finding.location.block = QStringLiteral("keymaps");
-    finding.location.item = document.elementOfItem.value(index, index);
-    finding.location.type = document.config->items[index]->typeName;
-    return finding;
-}
-
 QString itemName(const LoadedDocument& document, int index) {
     return QStringLiteral("keymaps[%1] (%2)")
         .arg(document.elementOfItem.value(index, index))
@@ -206,6 +192,19 @@ void tapInfo(const LoadedDocument& document, FindingReport& report) {
 }
 
 } // namespace
+
+Finding itemFinding(const LoadedDocument& document, int index, Severity severity, const char* code,
+                    const QString& message) {
+    Finding finding;
+    finding.file = document.path;
+    finding.severity = severity;
+    finding.code = QLatin1String(code);
+    finding.message = message;
+    finding.location.block = QStringLiteral("keymaps");
+    finding.location.item = document.elementOfItem.value(index, index);
+    finding.location.type = document.config->items[index]->typeName;
+    return finding;
+}
 
 void lintDocument(const LoadedDocument& document, FindingReport& report) {
     unknownTypes(document, report);

@@ -7,6 +7,10 @@
 
 namespace keymapctl {
 
+// A finding about the index-th loaded item, located at its "keymaps" element.
+Finding itemFinding(const LoadedDocument& document, int index, Severity severity, const char* code,
+                    const QString& message);
+
 // Runs every rule on a cleanly loaded document.
 void lintDocument(const LoadedDocument& document, FindingReport& report);
 
