@@ -341,6 +341,13 @@ def main():
         signal.signal(signal.SIGHUP, interrupted)
 
     tests = ctest_tests(build_dir)
+    if any(not targets for targets in tests.values()):
+        # CTest names no program for a test whose program is not built yet (a fresh build
+        # directory): build everything once, then ask again.
+        if build(build_dir, ["all"], args.jobs, log)[0] != 0:
+            print("the untouched tree does not build", file=sys.stderr)
+            return 2
+        tests = ctest_tests(build_dir)
     plan = []
     for fault in chosen:
         suites = suites_for(table, fault.file)
