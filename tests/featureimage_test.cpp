@@ -62,7 +62,7 @@ TEST(FeatureImage, PngIsDecodedOnlyWithinTheSizeLimits) {
         quint32 width, height;
         bool decoded;
     } rows[] = {{8192, 4096, true}, {8192, 4097, false}, {16384, 2048, true},
-                {16385, 1, false},   {1, 16385, false},   {16384, 1, true}};
+                {16385, 1, false},  {1, 16385, false},   {16384, 1, true}};
     for (const auto& row : rows) {
         const QImage image = FeatureImageInfo::decodePng(testsupport::blackGreyPng(row.width, row.height));
         EXPECT_EQ(image.size(), row.decoded ? QSize(int(row.width), int(row.height)) : QSize(0, 0))

@@ -10,7 +10,6 @@
 
 #include <climits>
 #include <cmath>
-#include <limits>
 #include <random>
 #include <vector>
 
@@ -232,28 +231,40 @@ TEST(MacroConversion, ListsSkipMarkersAndTheCheckCountsEveryLine) {
 // --- Numbers: the fast paths give what Qt's own conversions give ---------------------------------
 
 TEST(MacroNumbers, FixedNotationIsQtsOwn) {
-    // clang-format off
-    std::vector<double> values = {0.0, 0.5, 1.5, 2.5, 0.0078125, 0.0234375, 1e-7, 0.9999995, 1279.0 / 1280,
-                                  200.0 / 720, 1e15, 1e300, -0.0, -0.4, -1.5,
-                                   std::numeric_limits<double>::infinity(),
-                                  std::nan(""), 5e-324, 8796093022207.5, 8796093022208.5};
-    // clang-format on
+    std::vector<double> values = {0.0,
+                                  0.5,
+                                  1.5,
+                                  2.5,
+                                  0.0078125,
+                                  0.0234375,
+                                  1e-7,
+                                  0.9999995,
+                                  1e15,
+                                  1e300,
+                                  -0.0,
+                                  -0.4,
+                                  -1.5,
+                                  HUGE_VAL,
+                                  std::nan(""),
+                                  5e-324,
+                                  1279.0 / 1280,
+                                  200.0 / 720,
+                                  8796093022207.5,
+                                  8796093022208.5};
     std::mt19937_64 random(7);
     for (int i = 0; i < 20000; ++i) {
         values.push_back(double(random() % 5000) / double(1 + random() % 5000));
         // Binary fractions land exactly on halves of the last decimal now and then.
         values.push_back(std::ldexp(double(random() % (1 << 24)), -int(random() % 40)));
     }
-    int mismatches = 0;
     for (const double value : values) {
         for (const int decimals : {0, 6}) {
             QString out = QStringLiteral("x");
             macro::appendFixed(out, value, decimals);
-            if (out != QStringLiteral("x") + QString::number(value, 'f', decimals) && ++mismatches <= 5)
-                ADD_FAILURE() << value << " with " << decimals << " decimals gave " << out.toStdString();
+            ASSERT_EQ(out, QStringLiteral("x") + QString::number(value, 'f', decimals))
+                << value << " " << decimals;
         }
     }
-    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(MacroNumbers, DecimalTextReadsAsToDouble) {

@@ -30,14 +30,17 @@ TEST(Manager, ConcurrentFirstCallsShareOneInstance) {
 
 // Registered in this order, the five types take the five highest user event numbers.
 TEST(Manager, JoystickEventTypesAreTheTopUserEventsInOrder) {
-    EXPECT_EQ(std::vector<int>({JoystickEvent::ButtonPress, JoystickEvent::ButtonRelease, JoystickEvent::AxisTriggle,
-                                JoystickEvent::JoystickConnect, JoystickEvent::JoystickDisconnect}),
-              std::vector<int>({QEvent::MaxUser, QEvent::MaxUser - 1, QEvent::MaxUser - 2, QEvent::MaxUser - 3,
-                                QEvent::MaxUser - 4}));
+    EXPECT_EQ(std::vector<int>({JoystickEvent::ButtonPress, JoystickEvent::ButtonRelease,
+                                JoystickEvent::AxisTriggle, JoystickEvent::JoystickConnect,
+                                JoystickEvent::JoystickDisconnect}),
+              std::vector<int>({QEvent::MaxUser, QEvent::MaxUser - 1, QEvent::MaxUser - 2,
+                                QEvent::MaxUser - 3, QEvent::MaxUser - 4}));
 }
 
 namespace {
-void throwingCallback(const QString&) { throw std::runtime_error("host failure"); }
+void throwingCallback(const QString&) {
+    throw std::runtime_error("host failure");
+}
 } // namespace
 
 TEST(Manager, ExceptionFromTheHostCallbackStaysOnThePool) {
@@ -60,7 +63,8 @@ TEST(DiagnosticLog, SilentByDefaultAndWritesItsLinesWhenRaised) {
     const QString logFile = keymaplog::filePath();
     EXPECT_EQ(logFile, QStringLiteral("keymap_looger.txt_%1").arg(QCoreApplication::applicationPid()));
 
-    ConfigPtr config(LoadKeymapConfigAndInfo(QStringLiteral("sanitary-4EA33DC3-6C4B-46A2-A180-6F2597234300")));
+    ConfigPtr config(
+        LoadKeymapConfigAndInfo(QStringLiteral("sanitary-4EA33DC3-6C4B-46A2-A180-6F2597234300")));
     ASSERT_TRUE(SaveKeymapConfigAndInfo(QStringLiteral("saved.json"), config.get()));
     EXPECT_FALSE(QFile::exists(logFile));
     EXPECT_EQ(Poco::Logger::get("keymap_logger").getLevel(), Poco::Message::PRIO_ERROR);
@@ -107,10 +111,12 @@ TEST(LoadReport, SaysWhereReadingStopped) {
          "stopped json [-1 ]  @ 3:22 JSON Exception: expected 'e' instead of byte '\n' {}"},
         {R"({"info": {"background_color": "000000FF", "visibility": true}, "keymaps": [{"type": "Nope"},
             {"type": "Click", "rel_work_position": {"rel_x": 1}}]})",
-         "stopped keymaps [1 Click] rel_y @keymaps[1].rel_work_position.rel_y 0:0 Invalid access: Can not convert "
+         "stopped keymaps [1 Click] rel_y @keymaps[1].rel_work_position.rel_y 0:0 Invalid access: Can not "
+         "convert "
          "empty value. {}"},
         {R"({"info": {"background_color": "000000FF"}})",
-         "stopped info [-1 ] visibility @info.visibility 0:0 Invalid access: Can not convert empty value. {}"},
+         "stopped info [-1 ] visibility @info.visibility 0:0 Invalid access: Can not convert empty value. "
+         "{}"},
         {"", "ok  [-1 ]  @ 0:0 :  {}"},
     };
     KeymapLoadReport report;

@@ -51,8 +51,9 @@ QByteArray documentWithColour(const QByteArray& colour) {
 }
 
 QByteArray documentWithImage(const QByteArray& base64) {
-    return documentWithInfoMember(R"("feature_images": [[{"image": ")" + base64 +
-                                  R"(", "rect": {"rel_x": 0.1, "rel_y": 0.2, "rel_width": 0.3, "rel_height": 0.4},
+    return documentWithInfoMember(
+        R"("feature_images": [[{"image": ")" + base64 +
+        R"(", "rect": {"rel_x": 0.1, "rel_y": 0.2, "rel_width": 0.3, "rel_height": 0.4},
            "resolution": {"rel_width": 640, "rel_height": 480}}]])");
 }
 
@@ -93,10 +94,10 @@ TEST_F(Hostile, TextsLoadWithoutHarmAndSaveWhatTheyRead) {
         {documentWithInfoMember("\"character_id\": 2147483648"), true, fileColour},
         {documentWithInfoMember("\"transparent_mouse_windows_raw_move_sensitivity\": \"1e400\""), true,
          fileColour},
-        {documentWithColour("AB\xff\xfe"), true, defaultColour},     // invalid UTF-8
-        {documentWithColour("AB\xc0\xaf"), true, defaultColour},     // overlong UTF-8
-        {documentWithColour("\xed\xa0\x80"), true, defaultColour},   // an encoded surrogate
-        {documentWithColour("\\ud800"), true, defaultColour},        // a lone surrogate escape
+        {documentWithColour("AB\xff\xfe"), true, defaultColour},   // invalid UTF-8
+        {documentWithColour("AB\xc0\xaf"), true, defaultColour},   // overlong UTF-8
+        {documentWithColour("\xed\xa0\x80"), true, defaultColour}, // an encoded surrogate
+        {documentWithColour("\\ud800"), true, defaultColour},      // a lone surrogate escape
         {documentWithColour(QByteArray("A\0B", 3)), true, defaultColour},
         {documentWithInfoMember("\"x\": 1") + QByteArray(1, '\0'), true, defaultColour},
         {QByteArray(64, '\0'), true, defaultColour},
@@ -243,12 +244,15 @@ TEST(MacroText, LongDigitRunsDoNotMakeTheLineGrammarsBacktrack) {
     // Once these took minutes: a number grammar that could split a run of digits anywhere, tried
     // on a long run (quadratic), and a repeated argument group on runs of digits (exponential,
     // stopped only by the regular expression engine's match limit, some 50 ms a line).
-    QStringList lines = {QStringLiteral("click_rel:(") + QString(200000, QLatin1Char('1')) + QLatin1Char('x')};
-    for (const char* command : {"start_loop:", "curve_first_point_sleep_time:", "curve_last_point_sleep_time:"})
+    QStringList lines = {QStringLiteral("click_rel:(") + QString(200000, QLatin1Char('1')) +
+                         QLatin1Char('x')};
+    for (const char* command :
+         {"start_loop:", "curve_first_point_sleep_time:", "curve_last_point_sleep_time:"})
         for (int i = 0; i < 700; ++i)
             lines.append(QLatin1String(command) + QString(30, QLatin1Char('7')) + QLatin1Char('x'));
-    auto convert = std::async(std::launch::async,
-                              [&] { return MacroKeyRunningTextChangeToEditingText(lines, QRect(0, 0, 1920, 1080)); });
+    auto convert = std::async(std::launch::async, [&] {
+        return MacroKeyRunningTextChangeToEditingText(lines, QRect(0, 0, 1920, 1080));
+    });
     ASSERT_EQ(convert.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_EQ(convert.get(), QList<QString>()); // none of them is a running line
 }
@@ -259,8 +263,9 @@ TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
     for (const char* type : {"Click", "Macro", "Wheel", "Zoom", "Eye", "Spell"})
         config->items.append(CreateConfigItem(QLatin1String(type)));
     config->items.append(nullptr);
-    for (const QString& device : {QStringLiteral("keyboard"), QStringLiteral("mouse"), QStringLiteral("joystick"),
-                                  QString(), QString::fromUtf8("\xc3\xa9\0x", 4)}) {
+    for (const QString& device :
+         {QStringLiteral("keyboard"), QStringLiteral("mouse"), QStringLiteral("joystick"), QString(),
+          QString::fromUtf8("\xc3\xa9\0x", 4)}) {
         for (const int code : {INT_MIN, -1, 0, 0x100, 0xFFFF, INT_MAX - 1, INT_MAX}) {
             ConfigKey key;
             EXPECT_NO_THROW(key = CreateConfigKey(device, code, code));
@@ -273,8 +278,8 @@ TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(config.get(), QString()));
 
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, quint32(-1), 0, 0);
-    QMouseEvent mouse(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::MouseButton(0x40000000), Qt::NoButton,
-                      Qt::NoModifier);
+    QMouseEvent mouse(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::MouseButton(0x40000000),
+                      Qt::NoButton, Qt::NoModifier);
     QWheelEvent wheel(QPointF(), QPointF(), QPoint(), QPoint(0, INT_MIN), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     EXPECT_EQ(getMacroConfigKeyCode(&key), int(quint32(-1)));
@@ -283,13 +288,15 @@ TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
 
     // Macro text at the edges: huge and odd lines, degenerate rectangles.
     const QStringList lines = {QString(1 << 20, QLatin1Char('9')),
-                               QStringLiteral("click ") + QString(5000, QLatin1Char('9')) + QStringLiteral(",1"),
+                               QStringLiteral("click ") + QString(5000, QLatin1Char('9')) +
+                                   QStringLiteral(",1"),
                                QStringLiteral("click_rel:(1e308,1)"),
                                QStringLiteral("click_rel:(99999999999999999999.5,0.5)"),
                                QStringLiteral("sleep 99999999999999999999"),
                                QString(3, QChar(0)),
                                QStringLiteral("release_actions")};
-    for (const QRect& rect : {QRect(), QRect(0, 0, 1, 1), QRect(-5, -5, -100, -100), QRect(0, 0, INT_MAX, INT_MAX)}) {
+    for (const QRect& rect :
+         {QRect(), QRect(0, 0, 1, 1), QRect(-5, -5, -100, -100), QRect(0, 0, INT_MAX, INT_MAX)}) {
         EXPECT_NO_THROW(MacroKeyEditingTextChangeToRunningText(lines, rect));
         EXPECT_NO_THROW(MacroKeyRunningTextChangeToEditingText(lines, rect));
     }

@@ -30,13 +30,15 @@ protected:
 
     // Saves in a child process that first runs prepare (false: it could not, exit 3). Returns the
     // save's result.
-    template <typename Prepare> static bool saveInChild(const QString& file, KeymapConfig* config, Prepare prepare) {
+    template <typename Prepare>
+    static bool saveInChild(const QString& file, KeymapConfig* config, Prepare prepare) {
         const pid_t child = fork();
         if (child == 0)
             _exit(!prepare() ? 3 : SaveKeymapConfigAndInfo(file, config) ? 1 : 0);
         int status = 0;
         EXPECT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << "the child could not prepare: " << status;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2)
+            << "the child could not prepare: " << status;
         return WIFEXITED(status) && WEXITSTATUS(status) == 1;
     }
 

@@ -36,8 +36,8 @@ void onLoadFailed(const QString& path) {
 
 // The host keeps its records alive for as long as notifications may run: here, for good.
 KeymapManagerCallbacks g_records[3] = {{&onLoadFailed}, {&onLoadFailed}, {&onLoadFailed}};
-const QStringList kMacro = {QStringLiteral("click 100,200"), QStringLiteral("sleep 50"), QStringLiteral("key_press a"),
-                            QStringLiteral("bogus")};
+const QStringList kMacro = {QStringLiteral("click 100,200"), QStringLiteral("sleep 50"),
+                            QStringLiteral("key_press a"), QStringLiteral("bogus")};
 const QList<QString> kRunning = {QStringLiteral("click_rel:(0.052083,0.185185)"), QStringLiteral("sleep:50"),
                                  QStringLiteral("keyboard_press:30")};
 
@@ -77,8 +77,9 @@ void work(int worker, const QTemporaryDir& dir, QStringList& broken) {
 
         ConfigPtr(LoadJoystickConfigAndInfo(QStringLiteral("sanitary-4EA33DC3-6C4B-46A2-A180-6F2597234300")));
         EXPECT_EQ(MacroKeyEditingTextChangeToRunningText(kMacro, QRect(0, 0, 1920, 1080)), kRunning);
-        EXPECT_EQ(MacroKeyRunningTextChangeToEditingText(kRunning, QRect(0, 0, 1920, 1080)), 
-                  QList<QString>({QStringLiteral("click 100,200"), QStringLiteral("sleep 50"), QStringLiteral("key_press A")}));
+        EXPECT_EQ(MacroKeyRunningTextChangeToEditingText(kRunning, QRect(0, 0, 1920, 1080)),
+                  QList<QString>({QStringLiteral("click 100,200"), QStringLiteral("sleep 50"),
+                                  QStringLiteral("key_press A")}));
         EXPECT_EQ(MacroKeyEditingTextGrammarCheck(kMacro), QVector<int>{4});
         ConfigKey key = CreateConfigKey(QStringLiteral("keyboard"), 65, 30 + i);
         SetTextForConfigKey(&key);
