@@ -149,21 +149,11 @@ const Conversion kConversions[] = {
     {nullptr, "click_rel:(0.5,0.5);mouse\n", "click 640,360 mouse"},
     {nullptr, "start_loop:5\n", "loop 5"},
     {nullptr, "curve_first_point_sleep_time:7\n", "curve_first_time 7"},
-    // Empty and inverted rectangles, wherever pixels and fractions would meet them.
-    {"click 1,2", "Invalid screen rectangle", nullptr, empty},
+    // The rectangle is checked before the values; nothing to divide or multiply needs no rectangle.
     {"press mouse 1,2", "Invalid screen rectangle", nullptr, noWidth},
-    {"release 1,2", "Invalid screen rectangle", nullptr, noHeight},
-    {"switch 1,2", "Invalid screen rectangle", nullptr, inverted},
-    {"curve 1,2 3,4", "Invalid screen rectangle", nullptr, empty},
     {"screenshot 1,1 a,2", "Invalid screen rectangle", nullptr, empty},
     {"click NINES,1", "Invalid screen rectangle", nullptr, empty},
-    {nullptr, "click_rel:(0.5,0.5)", "Invalid screen rectangle", empty},
     {nullptr, "press_rel:mouse;(0.5,0.5)", "Invalid screen rectangle", noWidth},
-    {nullptr, "release_rel:(1,1)", "Invalid screen rectangle", noHeight},
-    {nullptr, "switch_rel:(0,0)", "Invalid screen rectangle", inverted},
-    {nullptr, "curve_rel:(0.1,0.2);(0.3,0.4)", "Invalid screen rectangle", empty},
-    {nullptr, "screenshot_rel:(0.5,0.5)", "Invalid screen rectangle", inverted},
-    // Nothing to divide or multiply: no rectangle needed; earlier faults are reported first.
     {"click mouse", "click_rel:mouse", nullptr, empty}, {nullptr, "curve_rel:mouse", "curve mouse", inverted},
     {"screenshot a,1 2,2", "Invalid coordinate values", nullptr, empty},
     {nullptr, "screenshot_rel:(a,1)", "Invalid coordinate values", empty},
@@ -199,6 +189,16 @@ TEST(MacroConversion, EachRowConvertsBothWays) {
         }
         if (c.back) {
             EXPECT_EQ(toEditing(expanded(c.running), c.rect), q(c.back)) << c.running;
+        }
+    }
+}
+
+// Wherever pixels and fractions would meet an empty or inverted rectangle.
+TEST(MacroConversion, CoordinatesNeedAValidRectangle) {
+    for (const QRect& rect : {empty, noWidth, noHeight, inverted}) {
+        for (const char* word : {"click", "press", "release", "switch", "curve", "screenshot"}) {
+            EXPECT_EQ(toRunning(q(word) + q(" 1,2 3,4"), rect), q("Invalid screen rectangle")) << word;
+            EXPECT_EQ(toEditing(q(word) + q("_rel:(0.5,0.5)"), rect), q("Invalid screen rectangle")) << word;
         }
     }
 }

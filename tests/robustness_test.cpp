@@ -285,20 +285,4 @@ TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
     EXPECT_EQ(getMacroConfigKeyCode(&key), int(quint32(-1)));
     EXPECT_EQ(getMacroConfigKeyCode(&mouse), 1);
     EXPECT_EQ(getMacroConfigKeyCode(&wheel), 225);
-
-    // Macro text at the edges: huge and odd lines, degenerate rectangles.
-    const QStringList lines = {QString(1 << 20, QLatin1Char('9')),
-                               QStringLiteral("click ") + QString(5000, QLatin1Char('9')) +
-                                   QStringLiteral(",1"),
-                               QStringLiteral("click_rel:(1e308,1)"),
-                               QStringLiteral("click_rel:(99999999999999999999.5,0.5)"),
-                               QStringLiteral("sleep 99999999999999999999"),
-                               QString(3, QChar(0)),
-                               QStringLiteral("release_actions")};
-    for (const QRect& rect :
-         {QRect(), QRect(0, 0, 1, 1), QRect(-5, -5, -100, -100), QRect(0, 0, INT_MAX, INT_MAX)}) {
-        EXPECT_NO_THROW(MacroKeyEditingTextChangeToRunningText(lines, rect));
-        EXPECT_NO_THROW(MacroKeyRunningTextChangeToEditingText(lines, rect));
-    }
-    EXPECT_EQ(MacroKeyEditingTextGrammarCheck(lines), QVector<int>({1, 3, 4, 6}));
 }
