@@ -89,7 +89,7 @@ QString described(const KeymapLoadReport& r) {
     for (int element : r.itemElements)
         elements << QString::number(element);
     return QStringLiteral("%1 %2 [%3 %4] %5 @%6 %7:%8 %9: %10 {%11}")
-        .arg(r.ok ? "ok" : "stopped", r.block)
+        .arg(QLatin1String(r.ok ? "ok" : "stopped"), r.block)
         .arg(r.itemIndex)
         .arg(r.itemType, r.member, r.path)
         .arg(r.line)
