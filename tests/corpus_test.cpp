@@ -70,10 +70,9 @@ TEST(JsonTestSuite, EveryFileGivesDefaultsAndOneNotificationPerLoad) {
         EXPECT_EQ(report.block, QLatin1String(report.ok ? "" : verdict == Verdict::Object ? "info" : "json"));
     }
     const QStringList notified = failures.paths();
-    for (const QString& name : files) {
-        const QString path = suite.filePath(name);
-        EXPECT_EQ(notified.count(path), loaderText(path).isEmpty() ? 0 : 5) << name.toStdString();
-    }
+    for (const QString& name : files)
+        EXPECT_EQ(notified.count(suite.filePath(name)), loaderText(suite.filePath(name)).isEmpty() ? 0 : 5)
+            << name.toStdString();
     EXPECT_GT(verdicts[int(Verdict::Object)], 0);
     EXPECT_GT(verdicts[int(Verdict::Rejected)], 0);
     std::printf("%d files: %d objects, %d other values, %d rejected by the parser\n", int(files.size()),

@@ -1,11 +1,9 @@
-// Feature images: the record's JSON form and the intelligent-config queries.
+// Feature images: the record's JSON form, the decoding limits and the intelligent-config queries.
 #include "support/forgedpng.h"
 #include "support/testsupport.h"
 
 #include <keymapmanager/config/documentio_p.h>
 
-#include <QBuffer>
-#include <QImageReader>
 #include <gtest/gtest.h>
 
 using namespace ovelkeymapmanager;
@@ -22,49 +20,54 @@ QImage testImage(int width, int height, QRgb colour) {
 } // namespace
 
 TEST(FeatureImage, RoundTripsImageRectangleAndResolution) {
-    const FeatureImageInfo original(QRectF(0.25, 0.5, 0.1, 0.2), QSize(1920, 1080), testImage(1, 1, qRgba(9, 8, 7, 255)));
-    const Poco::JSON::Object json = original.toJson();
-    auto parsed = testsupport::parseObject(testsupport::stringify(json));
-    EXPECT_DOUBLE_EQ(parsed->getObject("rect")->getValue<double>("rel_x"), 0.25);
-    EXPECT_DOUBLE_EQ(parsed->getObject("rect")->getValue<double>("rel_height"), 0.2);
-    EXPECT_EQ(parsed->getObject("resolution")->getValue<int>("rel_width"), 1920);
-    EXPECT_EQ(parsed->getObject("resolution")->getValue<int>("rel_height"), 1080);
-
+    const FeatureImageInfo original(QRectF(0.25, 0.5, 0.125, 0.75), QSize(1920, 1080),
+                                    testImage(2, 1, qRgba(9, 8, 7, 255)));
+    auto parsed = testsupport::parseObject(testsupport::stringify(original.toJson()));
     FeatureImageInfo copy;
     copy.fromJson(*parsed);
     EXPECT_EQ(copy.rect, original.rect);
     EXPECT_EQ(copy.resolution, original.resolution);
     EXPECT_EQ(copy.image.convertToFormat(QImage::Format_ARGB32), original.image);
+
+    parsed->remove("image");
+    EXPECT_EQ(testsupport::stringify(*parsed),
+              testsupport::stringify(*testsupport::parseObject(
+                  R"({"rect": {"rel_height": 0.75, "rel_width": 0.125, "rel_x": 0.25, "rel_y": 0.5},
+                      "resolution": {"rel_height": 1080, "rel_width": 1920}})")));
 }
 
-TEST(FeatureImage, IncompleteOrBadObjectsReadAsEmptyOrNullImages) {
+TEST(FeatureImage, RecordStaysUnchangedUnlessAllThreeMembersArePresent) {
+    auto full = testsupport::parseObject(testsupport::stringify(
+        FeatureImageInfo(QRectF(0.5, 0.5, 1, 1), QSize(2, 2), testImage(1, 1, 0)).toJson()));
+    for (const char* member : {"rect", "resolution", "image"}) {
+        auto object = testsupport::parseObject(testsupport::stringify(*full));
+        object->remove(member);
+        FeatureImageInfo info;
+        EXPECT_NO_THROW(info.fromJson(*object)) << member;
+        EXPECT_TRUE(info.rect.isNull() && !info.resolution.isValid() && info.image.isNull()) << member;
+    }
+    // Present but unreadable: data that is no PNG gives a null image; a missing number throws.
     FeatureImageInfo info;
-    Poco::JSON::Object partial;
-    partial.set("rect", Poco::JSON::Object::Ptr(new Poco::JSON::Object));
-    partial.set("image", std::string(""));
-    info.fromJson(partial);
-    EXPECT_TRUE(info.rect.isNull());
-    EXPECT_FALSE(info.resolution.isValid());
-    EXPECT_TRUE(info.image.isNull());
-
-    auto object = testsupport::parseObject(testsupport::stringify(
-        FeatureImageInfo(QRectF(0, 0, 1, 1), QSize(2, 2), testImage(1, 1, 0)).toJson()));
-    object->set("image", std::string("!!not base64 or png!!"));
-    info.fromJson(*object);
+    full->set("image", std::string("!!not base64 or png!!"));
+    info.fromJson(*full);
     EXPECT_TRUE(info.image.isNull());
     EXPECT_EQ(info.resolution, QSize(2, 2));
-
-    object->getObject("rect")->remove("rel_y");
-    EXPECT_THROW(info.fromJson(*object), Poco::InvalidAccessException);
+    full->getObject("rect")->remove("rel_y");
+    EXPECT_THROW(info.fromJson(*full), Poco::InvalidAccessException);
 }
 
-TEST(FeatureImage, HeaderClaimingHugeDimensionsIsNotDecoded) {
-    QBuffer header;
-    header.setData(testsupport::pngWithClaimedSize(100000, 100000));
-    ASSERT_EQ(QImageReader(&header, "PNG").size(), QSize(100000, 100000)); // the header itself is valid
-    EXPECT_TRUE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(100000, 100000)).isNull());
-    EXPECT_TRUE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(20000, 1)).isNull());
-    EXPECT_FALSE(FeatureImageInfo::decodePng(testsupport::pngWithClaimedSize(1, 1)).isNull());
+// Real pixel data on both sides of each limit: the side, and the pixels in all.
+TEST(FeatureImage, PngIsDecodedOnlyWithinTheSizeLimits) {
+    const struct {
+        quint32 width, height;
+        bool decoded;
+    } rows[] = {{8192, 4096, true}, {8192, 4097, false}, {16384, 2048, true},
+                {16385, 1, false},  {1, 16385, false},   {16384, 1, true}};
+    for (const auto& row : rows) {
+        const QImage image = FeatureImageInfo::decodePng(testsupport::blackGreyPng(row.width, row.height));
+        EXPECT_EQ(image.size(), row.decoded ? QSize(int(row.width), int(row.height)) : QSize(0, 0))
+            << row.width << "x" << row.height;
+    }
 }
 
 class IntelligentConfig : public ::testing::Test {
@@ -77,32 +80,32 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(IntelligentConfig, GroupsComeBackInFileOrder) {
-    KeymapConfig config;
-    QList<FeatureImageInfo> first;
+// Any group, even a single empty one, makes a document an intelligent config.
+TEST_F(IntelligentConfig, AnyImageGroupCountsAndGroupsComeBackInFileOrder) {
+    QList<FeatureImageInfo> three;
     for (int i = 0; i < 3; ++i)
-        first.append(FeatureImageInfo(QRectF(0.1 * i, 0, 0.1, 0.1), QSize(i + 1, 1), testImage(i + 1, 1, qRgb(i, 0, 0))));
-    config.info->featureImages = {first, {FeatureImageInfo(QRectF(), QSize(7, 7), testImage(2, 2, 0))}};
-    const QString file = save(config);
-
-    const auto groups = getFeatureImageInfo(file, true);
-    ASSERT_EQ(groups.size(), 2);
-    ASSERT_EQ(groups[0].size(), 3);
-    EXPECT_EQ(groups[1].size(), 1);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(groups[0][i].resolution, QSize(i + 1, 1));
-        EXPECT_EQ(groups[0][i].image.width(), i + 1);
+        three.append(FeatureImageInfo(QRectF(0.125 * i, 0, 0.5, 0.25), QSize(i + 1, 1),
+                                      testImage(i + 1, 1, qRgb(i, 0, 0))));
+    const QList<QList<FeatureImageInfo>> cases[] = {{}, {{}}, {three.mid(1, 1)}, {three, three.mid(2)}};
+    for (const auto& groups : cases) {
+        SCOPED_TRACE(groups.size());
+        KeymapConfig config;
+        config.info->featureImages = groups;
+        const QString file = save(config);
+        EXPECT_EQ(isIntelligentConfig(file, true), !groups.isEmpty());
+        const QList<QList<FeatureImageInfo>> loaded = getFeatureImageInfo(file, true);
+        ASSERT_EQ(loaded.size(), groups.size());
+        for (int g = 0; g < groups.size(); ++g) {
+            ASSERT_EQ(loaded[g].size(), groups[g].size());
+            for (int i = 0; i < groups[g].size(); ++i) {
+                EXPECT_EQ(loaded[g][i].rect, groups[g][i].rect);
+                EXPECT_EQ(loaded[g][i].resolution, groups[g][i].resolution);
+                EXPECT_EQ(loaded[g][i].image.size(), groups[g][i].image.size());
+            }
+        }
     }
-    EXPECT_TRUE(isIntelligentConfig(file, true));
-}
-
-TEST_F(IntelligentConfig, FalseWithoutGroupsTrueWithOneEmptyGroup) {
-    KeymapConfig config;
-    EXPECT_FALSE(isIntelligentConfig(save(config), true));
     EXPECT_FALSE(isIntelligentConfig(QStringLiteral("sanitary-4EA33DC3-6C4B-46A2-A180-6F2597234300"), true));
     EXPECT_FALSE(isIntelligentConfig(dir.filePath(QStringLiteral("missing.json")), false));
-    config.info->featureImages.append(QList<FeatureImageInfo>());
-    EXPECT_TRUE(isIntelligentConfig(save(config), true));
 }
 
 TEST_F(IntelligentConfig, BrokenItemHidesTheImagesAndNotifies) {

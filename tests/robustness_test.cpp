@@ -11,15 +11,15 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QThreadPool>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <future>
-#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,11 +46,15 @@ QByteArray documentWithInfoMember(const QByteArray& member) {
     return R"({"info": {"background_color": "ABCDEF01", "visibility": true, )" + member + "}}";
 }
 
+QByteArray documentWithColour(const QByteArray& colour) {
+    return R"({"info": {"background_color": ")" + colour + R"(", "visibility": true}})";
+}
+
 QByteArray documentWithImage(const QByteArray& base64) {
-    return R"({"info": {"background_color": "ABCDEF01", "visibility": true, "feature_images": [[{"image": ")" +
-           base64 +
-           R"(", "rect": {"rel_x": 0.1, "rel_y": 0.2, "rel_width": 0.3, "rel_height": 0.4},
-           "resolution": {"rel_width": 640, "rel_height": 480}}]]}})";
+    return documentWithInfoMember(
+        R"("feature_images": [[{"image": ")" + base64 +
+        R"(", "rect": {"rel_x": 0.1, "rel_y": 0.2, "rel_width": 0.3, "rel_height": 0.4},
+           "resolution": {"rel_width": 640, "rel_height": 480}}]])");
 }
 
 QByteArray nested(int depth, const char* open, const char* close) {
@@ -72,116 +76,67 @@ long peakResidentKiB() {
 
 } // namespace
 
-struct HostileText {
-    const char* name;
-    QByteArray text;
-    bool notified;
-    QString colour; // the info block's background colour after loading
-};
-
-class HostileTexts : public Hostile, public ::testing::WithParamInterface<HostileText> {};
-
-const QString kDefaultColour = QStringLiteral("000000FF");
-const QString kFileColour = QStringLiteral("ABCDEF01");
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HostileTexts,
-    ::testing::Values(
-        HostileText{"deep_arrays_closed", documentWithInfoMember("\"x\": " + nested(100000, "[", "]")), true,
-                    kDefaultColour},
-        HostileText{"deep_objects_closed", documentWithInfoMember("\"x\": " + nested(100000, "{\"a\":", "}")),
-                    true, kDefaultColour},
-        HostileText{"deep_arrays_open", "{\"keymaps\": " + QByteArray(100000, '['), true, kDefaultColour},
-        HostileText{"exponent_out_of_range", documentWithInfoMember("\"character_id\": 1e999"), true,
-                    kDefaultColour},
-        HostileText{"integer_with_30_digits",
-                    documentWithInfoMember("\"character_id\": 123456789012345678901234567890"), true,
-                    kDefaultColour},
+// Each text loads without harm, and what was read saves and loads back unchanged, embedded NULs
+// included.
+TEST_F(Hostile, TextsLoadWithoutHarmAndSaveWhatTheyRead) {
+    const QString fileColour = QStringLiteral("ABCDEF01"), defaultColour = QStringLiteral("000000FF");
+    const struct {
+        QByteArray text;
+        bool notified;
+        QString colour; // the info block's background colour after loading
+    } rows[] = {
+        {documentWithInfoMember("\"x\": " + nested(100000, "[", "]")), true, defaultColour},
+        {documentWithInfoMember("\"x\": " + nested(100000, "{\"a\":", "}")), true, defaultColour},
+        {"{\"keymaps\": " + QByteArray(100000, '['), true, defaultColour},
+        {documentWithInfoMember("\"character_id\": 1e999"), true, defaultColour},
+        {documentWithInfoMember("\"character_id\": 123456789012345678901234567890"), true, defaultColour},
         // Parsed, but too large for the member: what was read before it stays.
-        HostileText{"integer_past_int_range", documentWithInfoMember("\"character_id\": 2147483648"), true,
-                    kFileColour},
-        HostileText{"number_as_text_out_of_range",
-                    documentWithInfoMember("\"transparent_mouse_windows_raw_move_sensitivity\": \"1e400\""),
-                    true, kFileColour},
-        HostileText{"invalid_utf8",
-                    R"({"info": {"background_color": "AB)"
-                    "\xff\xfe"
-                    R"(", "visibility": true}})",
-                    true, kDefaultColour},
-        HostileText{"overlong_utf8",
-                    R"({"info": {"background_color": "AB)"
-                    "\xc0\xaf"
-                    R"(", "visibility": true}})",
-                    true, kDefaultColour},
-        HostileText{"encoded_surrogate",
-                    R"({"info": {"background_color": ")"
-                    "\xed\xa0\x80"
-                    R"(", "visibility": true}})",
-                    true, kDefaultColour},
-        HostileText{"lone_surrogate_escape",
-                    R"({"info": {"background_color": "\ud800", "visibility": true}})", true, kDefaultColour},
-        HostileText{
-            "raw_nul_in_string",
-            QByteArray(R"({"info": {"background_color": "A@B", "visibility": true}})").replace('@', '\0'),
-            true, kDefaultColour},
-        HostileText{"nul_after_document", documentWithInfoMember("\"x\": 1") + QByteArray(1, '\0'), true,
-                    kDefaultColour},
-        HostileText{"only_nuls", QByteArray(64, '\0'), true, kDefaultColour},
-        HostileText{"utf16_document", QByteArray("{\0}\0", 4), true, kDefaultColour},
-        HostileText{"escaped_nul_is_kept",
-                    R"({"info": {"background_color": "AB\u0000CD", "visibility": true}})", false,
-                    QString::fromUtf16(u"AB\0CD", 5)},
-        HostileText{"bom_alone", "\xEF\xBB\xBF", false, kDefaultColour}),
-    [](const ::testing::TestParamInfo<HostileText>& info) { return std::string(info.param.name); });
-
-TEST_P(HostileTexts, LoadWithoutHarmAndSaveWhatTheyRead) {
-    const HostileText& row = GetParam();
-    const QString file = write("hostile.json", row.text);
-    FailureCounter failures;
-    ConfigPtr config;
-    ASSERT_NO_THROW(config.reset(LoadKeymapConfigAndInfo(file)));
-    ASSERT_TRUE(config && config->info && config->param);
-    EXPECT_EQ(config->info->backgroundColour, row.colour);
-    EXPECT_EQ(failures.count(), row.notified ? 1 : 0);
-    if (row.colour == kDefaultColour) {
-        EXPECT_EQ(documentText(*config), defaultText());
-    }
-
-    // What was read saves and loads back unchanged, embedded NULs included.
+        {documentWithInfoMember("\"character_id\": 2147483648"), true, fileColour},
+        {documentWithInfoMember("\"transparent_mouse_windows_raw_move_sensitivity\": \"1e400\""), true,
+         fileColour},
+        {documentWithColour("AB\xff\xfe"), true, defaultColour},   // invalid UTF-8
+        {documentWithColour("AB\xc0\xaf"), true, defaultColour},   // overlong UTF-8
+        {documentWithColour("\xed\xa0\x80"), true, defaultColour}, // an encoded surrogate
+        {documentWithColour("\\ud800"), true, defaultColour},      // a lone surrogate escape
+        {documentWithColour(QByteArray("A\0B", 3)), true, defaultColour},
+        {documentWithInfoMember("\"x\": 1") + QByteArray(1, '\0'), true, defaultColour},
+        {QByteArray(64, '\0'), true, defaultColour},
+        {QByteArray("{\0}\0", 4), true, defaultColour}, // UTF-16
+        {documentWithColour("AB\\u0000CD"), false, QString::fromUtf16(u"AB\0CD", 5)},
+        {"\xEF\xBB\xBF", false, defaultColour}};
+    const QString file = dir.filePath(QStringLiteral("hostile.json"));
     const QString saved = dir.filePath(QStringLiteral("saved.json"));
-    ASSERT_TRUE(SaveKeymapConfigAndInfo(saved, config.get()));
-    ConfigPtr reloaded(LoadKeymapConfigAndInfo(saved));
-    EXPECT_EQ(reloaded->info->backgroundColour, row.colour);
-    EXPECT_EQ(failures.count(), row.notified ? 1 : 0);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text.left(60).toStdString());
+        testsupport::writeFile(file, row.text);
+        FailureCounter failures;
+        ConfigPtr config;
+        ASSERT_NO_THROW(config.reset(LoadKeymapConfigAndInfo(file)));
+        ASSERT_TRUE(config && config->info && config->param);
+        EXPECT_EQ(config->info->backgroundColour, row.colour);
+        EXPECT_EQ(failures.count(), row.notified ? 1 : 0);
+        if (row.colour == defaultColour) {
+            EXPECT_EQ(documentText(*config), defaultText());
+        }
+        ASSERT_TRUE(SaveKeymapConfigAndInfo(saved, config.get()));
+        ConfigPtr reloaded(LoadKeymapConfigAndInfo(saved));
+        EXPECT_EQ(reloaded->info->backgroundColour, row.colour);
+        EXPECT_EQ(failures.count(), row.notified ? 1 : 0);
+    }
 }
 
-TEST_F(Hostile, FeatureImagesClaimingHugeSizesLoadAsNullImages) {
-    // Past the limits nothing is decoded; within them a forged header over a 1x1 picture never
-    // gives an image of the claimed size.
-    const struct {
-        quint32 width, height;
-        bool pastLimits;
-    } rows[] = {
-        {100000, 100000, true}, {16384, 16384, true}, {16385, 1, true}, {16384, 2048, false}, {1, 1, false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.width << "x" << row.height);
-        const QString file =
-            write("image.json",
-                  documentWithImage(testsupport::pngWithClaimedSize(row.width, row.height).toBase64()));
+// Past the limits nothing is decoded, and the record keeps its geometry without a notification.
+TEST_F(Hostile, FeatureImagesPastTheLimitsLoadAsNullImages) {
+    for (const QSize size : {QSize(16385, 1), QSize(1, 16385), QSize(2, 2)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        const QByteArray png = testsupport::blackGreyPng(size.width(), size.height());
         FailureCounter failures;
-        ConfigPtr config(LoadKeymapConfigAndInfo(file));
-        ASSERT_EQ(config->info->featureImages.size(), 1);
-        ASSERT_EQ(config->info->featureImages[0].size(), 1);
+        ConfigPtr config(LoadKeymapConfigAndInfo(write("image.json", documentWithImage(png.toBase64()))));
+        ASSERT_EQ(config->info->featureImages.value(0).size(), 1);
         const FeatureImageInfo& image = config->info->featureImages[0][0];
         EXPECT_EQ(image.resolution, QSize(640, 480));
         EXPECT_EQ(image.rect, QRectF(0.1, 0.2, 0.3, 0.4));
-        if (row.pastLimits) {
-            EXPECT_TRUE(image.image.isNull());
-        } else if (row.width == 1) {
-            EXPECT_FALSE(image.image.isNull());
-        } else {
-            EXPECT_TRUE(image.image.isNull() || image.image.size() == QSize(int(row.width), int(row.height)));
-        }
+        EXPECT_EQ(image.image.size(), size == QSize(2, 2) ? size : QSize(0, 0));
         EXPECT_EQ(failures.count(), 0);
     }
 }
@@ -203,22 +158,20 @@ void expectLoadInBoundedMemory(const QString& file, long limitKiB) {
 }
 
 TEST_F(Hostile, HugeBase64StringLoadsInBoundedMemory) {
-    // 24 MiB of data behind a header that claims 16384 x 16384 pixels.
-    QByteArray png = testsupport::pngWithClaimedSize(16384, 16384);
+    // 24 MiB of data behind a picture of 16384 x 16384 pixels.
+    QByteArray png = testsupport::blackGreyPng(16384, 16384);
     png.append(QByteArray(24 << 20, '\x5a'));
     const QByteArray base64 = png.toBase64();
     expectLoadInBoundedMemory(write("huge.json", documentWithImage(base64)),
                               (long(base64.size()) * 16 / 1024 + 64 * 1024) * kMemoryOverhead);
 }
 
-TEST_F(Hostile, DecompressionBombIsDecodedOnlyWithinTheLimits) {
-    // Past the limits its 256 MiB of pixels never come to be (measured first, while the peak is low)...
+TEST_F(Hostile, DecompressionBombLoadsInBoundedMemory) {
+    // Its 256 MiB of pixels, past the limits, never come to be.
     const QByteArray bomb = testsupport::blackGreyPng(16384, 16384);
     ASSERT_LT(bomb.size(), 2 << 20);
     expectLoadInBoundedMemory(write("bomb.json", documentWithImage(bomb.toBase64())),
                               96 * 1024 * kMemoryOverhead);
-    // ...within them the same kind of data is a real picture.
-    EXPECT_EQ(FeatureImageInfo::decodePng(testsupport::blackGreyPng(8192, 4096)).size(), QSize(8192, 4096));
 }
 
 TEST(FeatureImageData, OnlyPngIsDecoded) {
@@ -274,21 +227,16 @@ TEST_F(Hostile, PathsThatAreNotKeymapFilesGiveDefaultsAtOnce) {
 
 TEST_F(Hostile, SavingNumbersJsonCannotHoldFailsAndKeepsTheFile) {
     const QString file = write("keep.json", "previous version");
-    const double values[] = {std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity()};
-    for (double value : values) {
+    for (const double value : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
         KeymapConfig config;
         config.param->zoomDegree = value;
         EXPECT_FALSE(SaveKeymapConfigAndInfo(file, &config)) << value;
-        EXPECT_EQ(testsupport::readFile(file), QByteArray("previous version"));
-
-        ConfigPtr withItem(new KeymapConfig);
-        withItem->items.append(CreateConfigItem(QStringLiteral("Click")));
-        withItem->items[0]->iconPositionX = value;
-        EXPECT_FALSE(SaveJoystickConfigAndInfo(file, withItem.get())) << value;
-        EXPECT_EQ(testsupport::readFile(file), QByteArray("previous version"));
+        config.param->zoomDegree = 0;
+        config.items.append(CreateConfigItem(QStringLiteral("Click")));
+        config.items[0]->iconPositionX = value;
+        EXPECT_FALSE(SaveJoystickConfigAndInfo(file, &config)) << value;
     }
+    EXPECT_EQ(testsupport::readFile(file), QByteArray("previous version"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.json")});
 }
 
@@ -296,73 +244,45 @@ TEST(MacroText, LongDigitRunsDoNotMakeTheLineGrammarsBacktrack) {
     // Once these took minutes: a number grammar that could split a run of digits anywhere, tried
     // on a long run (quadratic), and a repeated argument group on runs of digits (exponential,
     // stopped only by the regular expression engine's match limit, some 50 ms a line).
-    const QStringList longRun = {QStringLiteral("click_rel:(") + QString(200000, QLatin1Char('1')) +
-                                 QStringLiteral("x")};
-    QStringList manyLines;
+    QStringList lines = {QStringLiteral("click_rel:(") + QString(200000, QLatin1Char('1')) +
+                         QLatin1Char('x')};
     for (const char* command :
          {"start_loop:", "curve_first_point_sleep_time:", "curve_last_point_sleep_time:"})
         for (int i = 0; i < 700; ++i)
-            manyLines.append(QLatin1String(command) + QString(30, QLatin1Char('7')) + QLatin1Char('x'));
+            lines.append(QLatin1String(command) + QString(30, QLatin1Char('7')) + QLatin1Char('x'));
     auto convert = std::async(std::launch::async, [&] {
-        return MacroKeyRunningTextChangeToEditingText(longRun, QRect(0, 0, 1920, 1080)).size() +
-               MacroKeyRunningTextChangeToEditingText(manyLines, QRect(0, 0, 1920, 1080)).size();
+        return MacroKeyRunningTextChangeToEditingText(lines, QRect(0, 0, 1920, 1080));
     });
     ASSERT_EQ(convert.wait_for(std::chrono::seconds(20)), std::future_status::ready);
-    EXPECT_EQ(convert.get(), 0); // none of them is a running line
+    EXPECT_EQ(convert.get(), QList<QString>()); // none of them is a running line
 }
 
+// Run under the sanitizers, these show that extreme arguments cause no undefined behaviour.
 TEST(ExportedFunctions, ArgumentsAtTheEdgesRaiseNothing) {
-    const int edges[] = {std::numeric_limits<int>::min(), -1, 0, 0x100, 0xFFFF, 2147483646,
-                         std::numeric_limits<int>::max()};
-    const QString devices[] = {QStringLiteral("keyboard"), QStringLiteral("mouse"),
-                               QStringLiteral("joystick"), QString(), QString::fromUtf8("\xc3\xa9\0x", 4)};
     ConfigPtr config(LoadKeymapConfigAndInfo(QStringLiteral("system-9252A9CA-0C32-4FFD-8BF6-82653751D068")));
     for (const char* type : {"Click", "Macro", "Wheel", "Zoom", "Eye", "Spell"})
         config->items.append(CreateConfigItem(QLatin1String(type)));
     config->items.append(nullptr);
-    for (const QString& device : devices) {
-        for (int code : edges) {
+    for (const QString& device :
+         {QStringLiteral("keyboard"), QStringLiteral("mouse"), QStringLiteral("joystick"), QString(),
+          QString::fromUtf8("\xc3\xa9\0x", 4)}) {
+        for (const int code : {INT_MIN, -1, 0, 0x100, 0xFFFF, INT_MAX - 1, INT_MAX}) {
             ConfigKey key;
             EXPECT_NO_THROW(key = CreateConfigKey(device, code, code));
             EXPECT_NO_THROW(SetTextForConfigKey(&key));
             EXPECT_NO_THROW(ModifyKeyboardScanCodeIfNeeded(code));
-            EXPECT_TRUE(AllowUsedForConfigKey(device, code, code));
             EXPECT_NO_THROW(isConfigKeyMatch(config.get(), &key, &key));
         }
     }
-    EXPECT_NO_THROW(SetTextForConfigKey(nullptr));
-    EXPECT_EQ(CreateConfigItem(QString()), nullptr);
     EXPECT_EQ(CreateConfigItem(QString::fromLatin1("Click\0", 6)), nullptr);
     EXPECT_FALSE(isConfigHasSpeicalTypeKey(config.get(), QString()));
 
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, quint32(-1), 0, 0);
     QMouseEvent mouse(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::MouseButton(0x40000000),
                       Qt::NoButton, Qt::NoModifier);
-    QWheelEvent wheel(QPointF(), QPointF(), QPoint(), QPoint(0, std::numeric_limits<int>::min()),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QEvent mouseTypedPlainEvent(QEvent::MouseButtonPress);
-    for (QEvent* event : {static_cast<QEvent*>(&key), static_cast<QEvent*>(&mouse),
-                          static_cast<QEvent*>(&wheel), &mouseTypedPlainEvent, static_cast<QEvent*>(nullptr)})
-        EXPECT_NO_THROW(getMacroConfigKeyCode(event));
-
-    // Macro text at the edges: huge and odd lines, degenerate rectangles.
-    const QStringList lines = {
-        QString(1 << 20, QLatin1Char('9')),
-        QStringLiteral("click ") + QString(5000, QLatin1Char('9')) + QStringLiteral(",1"),
-        QStringLiteral("start_loop:") + QString(40, QLatin1Char('1')) + QStringLiteral("x"),
-        QStringLiteral("click_rel:(1e308,1)"),
-        QStringLiteral("click_rel:(99999999999999999999.5,0.5)"),
-        QStringLiteral("sleep 99999999999999999999"),
-        QString(3, QChar(0)),
-        QStringLiteral("release_actions")};
-    for (const QRect& rect :
-         {QRect(), QRect(0, 0, 1, 1), QRect(-5, -5, -100, -100),
-          QRect(0, 0, std::numeric_limits<int>::max(), std::numeric_limits<int>::max())}) {
-        EXPECT_NO_THROW(MacroKeyEditingTextChangeToRunningText(lines, rect));
-        EXPECT_NO_THROW(MacroKeyRunningTextChangeToEditingText(lines, rect));
-    }
-    QVector<int> faulty;
-    EXPECT_NO_THROW(faulty = MacroKeyEditingTextGrammarCheck(lines));
-    for (int number : faulty)
-        EXPECT_TRUE(number >= 1 && number < lines.size()) << number;
+    QWheelEvent wheel(QPointF(), QPointF(), QPoint(), QPoint(0, INT_MIN), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    EXPECT_EQ(getMacroConfigKeyCode(&key), int(quint32(-1)));
+    EXPECT_EQ(getMacroConfigKeyCode(&mouse), 1);
+    EXPECT_EQ(getMacroConfigKeyCode(&wheel), 225);
 }

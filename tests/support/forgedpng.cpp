@@ -80,23 +80,6 @@ QByteArray zerosStream(quint64 size) {
 
 } // namespace
 
-QByteArray pngWithClaimedSize(quint32 width, quint32 height) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage image(1, 1, QImage::Format_ARGB32);
-    image.fill(qRgba(1, 2, 3, 4));
-    image.save(&buffer, "PNG");
-    auto overwrite32 = [&](int at, quint32 value) {
-        for (int i = 0; i < 4; ++i)
-            png[at + i] = char((value >> (24 - 8 * i)) & 0xFF);
-    };
-    overwrite32(16, width); // IHDR width and height follow the signature and chunk header
-    overwrite32(20, height);
-    overwrite32(29, crc32(png.constData() + 12, 17)); // chunk type and data
-    return png;
-}
-
 QByteArray blackGreyPng(quint32 width, quint32 height) {
     QByteArray header;
     put32(header, width);
