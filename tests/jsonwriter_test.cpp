@@ -1,9 +1,7 @@
 // JSON text writing, checked against the JSON library's own Object::stringify byte for byte: every
-// byte in strings and keys, numbers, container layouts, whole keymap documents.
+// byte in strings and keys, numbers and container layouts.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
-#include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/json/jsonwriter_p.h>
 
 #include <Poco/Exception.h>
@@ -141,34 +139,6 @@ TEST(JsonWriter, RaisesTheLibrarysExceptionForANullPointer) {
     root.set("missing", Object::Ptr());
     EXPECT_THROW(library(root, 4), Poco::NullPointerException);
     EXPECT_THROW(ours(root, 4), Poco::NullPointerException);
-}
-
-// The document's text as stringifying the tree of the whole document gives it.
-std::string wholeTreeText(const KeymapConfig& document) {
-    Array::Ptr keymaps(new Array);
-    for (const ConfigItem* item : document.items)
-        keymaps->add(Object::Ptr(new Object(item->toJson())));
-    Object root;
-    root.set("keymaps", keymaps);
-    root.set("info", Object::Ptr(new Object(document.info->toJson())));
-    root.set("param", Object::Ptr(new Object(document.param->toJson(document.info->isJoystick))));
-    return testsupport::stringify(root);
-}
-
-// Documents are written a member at a time, never as one tree.
-TEST(DocumentText, IsTheTextOfTheWholeTree) {
-    for (const char* example :
-         {"examples/keymap-landscape-1280x720.json", "examples/joystick-virtual-gamepad.json"}) {
-        const testsupport::ConfigPtr document(LoadKeymapConfigAndInfo(testsupport::sourcePath(example)));
-        ASSERT_FALSE(document->items.isEmpty());
-        EXPECT_EQ(documentText(*document).toStdString(), wholeTreeText(*document)) << example;
-    }
-    KeymapConfig everyType;
-    for (const QString& name : configItemTypeNames())
-        everyType.items.append(CreateConfigItem(name));
-    EXPECT_EQ(documentText(everyType).toStdString(), wholeTreeText(everyType));
-    const KeymapConfig empty;
-    EXPECT_EQ(documentText(empty).toStdString(), wholeTreeText(empty));
 }
 
 } // namespace
