@@ -39,15 +39,12 @@ template <typename Container> void expectSameText(const Container& tree) {
         ASSERT_EQ(ours(tree, indent), library(tree, indent)) << "indent " << indent;
 }
 
-// Every byte between two letters, texts of special bytes and the naughty strings: each as a key and
+// Every byte between two letters, an inner NUL and the naughty strings: each as a key and
 // as a value, one object per text (so that equal keys do not merge), and all of them in one array.
 TEST(JsonWriter, WritesStringsAndKeysAsTheLibraryDoes) {
     std::vector<std::string> texts;
     for (int byte = 0; byte < 256; ++byte)
         texts.push_back(std::string("a") + char(byte) + "b");
-    for (const char* text : {"", "/", "\x7f", "\"\\/", "caf\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80",
-                             "\xc3", "\x80\x80", "\xed\xa0\x80", "\xff\xfe", "\xf8\x88\x80\x80\x80"})
-        texts.push_back(text);
     texts.push_back(std::string("nul\0inside", 10));
     QFile file(testsupport::sharedPath("testdata/naughty-strings/blns.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
