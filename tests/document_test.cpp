@@ -55,29 +55,31 @@ std::string compact(const Poco::JSON::Object& object) {
 TEST(BuiltInTemplates, AreTheTextsOfTheirSetAndLoadIntoTheirDocuments) {
     const QString sanitary = QString::fromLatin1(kSanitary);
     const QString system = QString::fromLatin1(kSystem);
-    const std::string keymapStart = R"({"background_color":"000000FF","is_joystick":false,)"
-                                    R"("response_cursor_point_icon":false,"transparent_ESC":false,)";
-    const std::string keymapEnd = R"("transparent_mouse_windows_raw_move_period":0,)"
-                                  R"("transparent_mouse_windows_raw_move_sensitivity":1,)";
-    const std::string joystick = R"({"background_color":"000000FF","is_joystick":true,)"
-                                 R"("response_cursor_point_icon":false,"transparent_joystick":)";
+    const auto keymap = [](const char* keyboard, const char* mouse, const char* wheel) {
+        return std::string(
+                   R"({"background_color":"000000FF","is_joystick":false,)"
+                   R"("response_cursor_point_icon":false,"transparent_ESC":false,"transparent_keyboard":)") +
+               keyboard + R"(,"transparent_mouse":")" + mouse +
+               R"(","transparent_mouse_windows_raw_move_period":0,)"
+               R"("transparent_mouse_windows_raw_move_sensitivity":1,"transparent_wheel":)" +
+               wheel + R"(,"visibility":true})";
+    };
+    const auto joystick = [](const char* transparent) {
+        return std::string(R"({"background_color":"000000FF","is_joystick":true,)"
+                           R"("response_cursor_point_icon":false,"transparent_joystick":)") +
+               transparent + R"(,"visibility":true})";
+    };
     const struct {
         bool keymapSet;
         QString name;
         int size; // of the text read
         std::string info;
     } rows[] = {
-        {true, sanitary, 518,
-         keymapStart + R"("transparent_keyboard":false,"transparent_mouse":"Mouse_No_Transparent",)" +
-             keymapEnd + R"("transparent_wheel":false,"visibility":true})"},
-        {true, system, 393,
-         keymapStart + R"("transparent_keyboard":true,"transparent_mouse":"Mouse_OtherButton_Transparent",)" +
-             keymapEnd + R"("transparent_wheel":true,"visibility":true})"},
-        {true, sanitary.toLower(), 0,
-         keymapStart + R"("transparent_keyboard":true,"transparent_mouse":"Mouse_No_Transparent",)" +
-             keymapEnd + R"("transparent_wheel":false,"visibility":true})"},
-        {false, sanitary, 517, joystick + R"(false,"visibility":true})"},
-        {false, system, 0, joystick + R"(true,"visibility":true})"},
+        {true, sanitary, 518, keymap("false", "Mouse_No_Transparent", "false")},
+        {true, system, 393, keymap("true", "Mouse_OtherButton_Transparent", "true")},
+        {true, sanitary.toLower(), 0, keymap("true", "Mouse_No_Transparent", "false")},
+        {false, sanitary, 517, joystick("false")},
+        {false, system, 0, joystick("true")},
     };
     FailureCounter failures;
     for (const auto& row : rows) {

@@ -67,8 +67,7 @@ TEST(SpellTap, IsWrittenOnlyWhenComplete) {
         item.tapInfo = c.tap;
         EXPECT_EQ(valueAt(written(item), "tap_info/seq"),
                   c.complete ? c.tap.sequence.toStdString() : "(absent)")
-            << c.tap.tapCentreX << " " << c.tap.tapCentreY << " " << c.tap.factor << " "
-            << c.tap.distanceRatio;
+            << &c - cases;
     }
     ObjectPtr object = parseObject(stringify(*changedObject(row("Spell"))));
     object->getObject("tap_info")->set("seq", std::string("1,2,3"));
