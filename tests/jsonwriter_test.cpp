@@ -4,7 +4,6 @@
 
 #include <keymapmanager/json/jsonwriter_p.h>
 
-#include <Poco/Exception.h>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -129,13 +128,6 @@ TEST(JsonWriter, ANumberJsonCannotHoldMarksTheTextInvalid) {
         writer.value(Var(3));
         EXPECT_FALSE(writer.numbersValid()) << bad;
     }
-}
-
-TEST(JsonWriter, RaisesTheLibrarysExceptionForANullPointer) {
-    Object root;
-    root.set("missing", Object::Ptr());
-    EXPECT_THROW(library(root, 4), Poco::NullPointerException);
-    EXPECT_THROW(ours(root, 4), Poco::NullPointerException);
 }
 
 } // namespace
