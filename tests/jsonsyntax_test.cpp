@@ -7,14 +7,6 @@
 
 using namespace ovelkeymapmanager;
 
-namespace {
-
-QByteArray nested(int depth) {
-    return QByteArray("[").repeated(depth) + "1" + QByteArray("]").repeated(depth);
-}
-
-} // namespace
-
 TEST(JsonSyntax, FindsTheFirstByteThatCannotContinueTheText) {
     const struct {
         QByteArray text;
@@ -22,7 +14,7 @@ TEST(JsonSyntax, FindsTheFirstByteThatCannotContinueTheText) {
     } rows[] = {
         {"{}", -1},
         {" [1, -2.5e+3, true, false, null, \"a\\u00e9\\n\", {\"k\": []}] ", -1},
-        {nested(100000), -1},
+        {QByteArray("[").repeated(100000) + "1" + QByteArray("]").repeated(100000), -1},
         {"{\"a\": 1, \"a\": 2}", -1},
         {"", 0},
         {"   ", 3},
