@@ -159,8 +159,9 @@ TEST_F(DocumentTest, SavingWhatWasLoadedWritesEveryMemberBack) {
 }
 
 const std::string kInfo = R"("info": {"background_color": "ABCDEF01", "visibility": false})";
-const std::string kParam = R"("param": {"wheel_policy": {"zoom_first_interval": 1, "zoom_last_idle": 2,
-    "zoom_period": 3, "zoom_steps": 99, "zoom_margin": 5, "zoom_step_distance": 0.5, "wheel_step_distance": 0.1}})";
+const std::string kParam =
+    R"("param": {"wheel_policy": {"zoom_first_interval": 1, "zoom_last_idle": 2, "zoom_period": 3,
+    "zoom_steps": 99, "zoom_margin": 5, "zoom_step_distance": 0.5, "wheel_step_distance": 0.1}})";
 
 std::string withKeymaps(const std::string& elements) {
     return "{" + kInfo + ", \"keymaps\": [" + elements + "]}";
