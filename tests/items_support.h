@@ -79,30 +79,36 @@ inline std::string pairKeys(const std::string& positive, const std::string& nega
     return R"("positive_key": {"key": )" + positive + ", " + kSecond + R"(}, "negative_key": {"key": )" +
            negative + ", " + kSecond + "}";
 }
+inline std::string stickKey(const char* text) {
+    return keyJson("joystick", text, kUnsetKeyCode, kUnsetKeyCode);
+}
 inline const std::string kMacro = kSecond + R"(, "?press_actions": [], "?release_actions": [])";
 
+// In the factory's order (that of the type vocabulary).
 struct TypeCase {
     std::string type;
+    std::string className;
     std::string members;            // after the common ones; "key" replaces the common key
     std::string takenTogether = {}; // members read into a temporary, taken over once all were read
 };
 
 // clang-format off
 inline const TypeCase kTypes[] = {
-    {"Click", kSecond},
-    {"Tip", kSecond},
-    {"BunchClick", kSecond + ", " + kBunchClick},
-    {"Macro", kMacro},
-    {"OperationRecorder", kMacro},
-    {"Eye", directionKeys(true) + R"(, "sensitivity": 100)"},
-    {"Gravity", directionKeys(true) + R"(, "sensitivity": 20)"},
-    {"Swipehold", swipehold(false)},
-    {"VirtualLeftStick", swipehold(false)},
-    {"VirtualRightStick", swipehold(true)},
-    {"Spell", kSecond + R"(, "spell_info": {"rel_radius": 0.5, "range": 60.0, "rel_position": {"rel_x": 0.5,
-        "rel_y": 0.5}}, "swipehold_info": {"rel_radius": 0.1, "rel_position": {"rel_x": 0.0, "rel_y": 0.0},
-        "interval": 32, "period": 16, "steps": 6, "speed": 100, )" + kPointPolicies + ", " + kTargetPolicy +
-        R"(,
+    {"Click", "ClickConfigItem", kSecond},
+    {"BunchClick", "BunchClickConfigItem", kSecond + ", " + kBunchClick},
+    {"Fire", "FireConfigItem", R"("key": )" + keyJson("mouse", "left_mouse", 1, 1) + R"(,
+        "?swipehold_info": {"rel_radius": 0.1, "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "steps": 6,
+            "?invalid_zone_info": {"enable": false, "rel_radius_inside_invalid_zone": 0.005,
+            "rel_radius_outside_invalid_zone": 0.01}},
+        "?fire_option": {"?fire_range_policy": "Fire_range_unlimited"}, )" + kInputPolicy +
+        R"(, "need_fire_and_drag": false)"},
+    {"RightWalk", "MouseRightWalkConfigItem", R"("key": )" + keyJson("mouse", "right_mouse", 2, 2) + R"(,
+        "rel_measurement_pos": {"rel_x": 0.5, "rel_y": 0.5}, "duration_factor": 0.5,
+        "first_move_policy": {"interval": 32, "period": 16, "steps": 6, "speed": 100, "rel_radius": 0.0})"},
+    {"Spell", "SpellConfigItem", kSecond + R"(, "spell_info": {"rel_radius": 0.5, "range": 60.0,
+        "rel_position": {"rel_x": 0.5, "rel_y": 0.5}}, "swipehold_info": {"rel_radius": 0.1,
+        "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "interval": 32, "period": 16, "steps": 6,
+        "speed": 100, )" + kPointPolicies + ", " + kTargetPolicy + R"(,
         "?invalid_zone_info": {"enable": false, "rel_radius_inside_invalid_zone": 0.005,
             "rel_radius_outside_invalid_zone": 0.01},
         "?start_additional_point_info": {"enable": true, "period": 8, "distance": 0.01, "steps": 4}},
@@ -116,42 +122,45 @@ inline const TypeCase kTypes[] = {
      "swipehold_info/first_point_policy swipehold_info/subsequent_point_policy "
      "swipehold_info/hold_center_interval_after_release swipehold_info/in_line_policy "
      "swipehold_info/target_point_input_compensatory_policy"},
-    {"SpellCancel", kSecond + R"(, "is_in_use": true, "?spell_cancel_delay_info": {"?delay_time": 20})"},
-    {"Staring", kSecond + ", " + kStaringRange + R"(, "sensitivity_x": 50, "sensitivity_y": 50, )" +
-        kResetPolicy + ", " + kInputPolicy},
-    {"Observe", R"("key": )" + keyJson("keyboard", "Alt", 18, 56) + ", " + kSecond +
-        R"(, "sensitivity_x": 30, "sensitivity_y": 30, "sensitivity": 1.0, )" + kInputPolicy},
-    {"Curve", kSecond + R"(, "rel_start_pos": {"rel_x": 0.0, "rel_y": 0.0}, "rel_end_pos": {"rel_x": 0.0,
-        "rel_y": 0.0}, "rel_all_points_pos": "", "act_as_line": false, "start_wait_time": 0)"},
-    {"Fire", R"("key": )" + keyJson("mouse", "left_mouse", 1, 1) + R"(, "?swipehold_info": {"rel_radius": 0.1,
-        "rel_position": {"rel_x": 0.0, "rel_y": 0.0}, "steps": 6, "?invalid_zone_info": {"enable": false,
-        "rel_radius_inside_invalid_zone": 0.005, "rel_radius_outside_invalid_zone": 0.01}},
-        "?fire_option": {"?fire_range_policy": "Fire_range_unlimited"}, )" + kInputPolicy +
-        R"(, "need_fire_and_drag": false)"},
-    {"LeftStickWalk", R"("key": )" + keyJson("joystick", "Left_Stick", kUnsetKeyCode, kUnsetKeyCode) + R"(,
+    {"Staring", "StaringConfigItem", kSecond + ", " + kStaringRange +
+        R"(, "sensitivity_x": 50, "sensitivity_y": 50, )" + kResetPolicy + ", " + kInputPolicy},
+    {"Swipehold", "SwipeholdConfigItem", swipehold(false)},
+    {"Eye", "EyeConfigItem", directionKeys(true) + R"(, "sensitivity": 100)"},
+    {"Curve", "CurveConfigItem", kSecond + R"(, "rel_start_pos": {"rel_x": 0.0, "rel_y": 0.0},
+        "rel_end_pos": {"rel_x": 0.0, "rel_y": 0.0}, "rel_all_points_pos": "", "act_as_line": false,
+        "start_wait_time": 0)"},
+    {"SpellCancel", "SpellCancelConfigItem",
+     kSecond + R"(, "is_in_use": true, "?spell_cancel_delay_info": {"?delay_time": 20})"},
+    {"LeftStickWalk", "JoystickLeftWalkConfigItem", R"("key": )" + stickKey("Left_Stick") + R"(,
         "rel_radius": 0.0, "?stop_policy": {"delay_time": 60, "response_time": 20, "enable": false},
         "?start_policy": {"distance_ratio": 0.1, "response_time": 20, "enable": false})"},
-    {"RightStickEye", R"("key": )" + keyJson("joystick", "Right_Stick", kUnsetKeyCode, kUnsetKeyCode) +
+    {"RightStickEye", "JoystickRightEyeConfigItem", R"("key": )" + stickKey("Right_Stick") +
         R"(, "sensitivity": 100, )" + kStaringRange + ", " + kResetPolicy},
-    {"RightWalk", R"("key": )" + keyJson("mouse", "right_mouse", 2, 2) + R"(,
-        "rel_measurement_pos": {"rel_x": 0.5, "rel_y": 0.5}, "duration_factor": 0.5,
-        "first_move_policy": {"interval": 32, "period": 16, "steps": 6, "speed": 100, "rel_radius": 0.0})"},
-    {"Wheel", pairKeys(keyJson("keyboard", "Direction_up", 38, 328),
-                       keyJson("keyboard", "Direction_down", 40, 336)) +
+    {"Macro", "MacroConfigItem", kMacro},
+    {"Gravity", "GravityConfigItem", directionKeys(true) + R"(, "sensitivity": 20)"},
+    {"Wheel", "WheelConfigItem", pairKeys(keyJson("keyboard", "Direction_up", 38, 328),
+                                          keyJson("keyboard", "Direction_down", 40, 336)) +
         R"(, "sensitivity": 50, "duration": 200, "orientation": "vertical")"},
-    {"Zoom", pairKeys(keyJson("mouse", "wheel_up_mouse", -1, 548),
-                      keyJson("mouse", "wheel_down_mouse", -1, 549)) +
+    {"Zoom", "ZoomConfigItem", pairKeys(keyJson("mouse", "wheel_up_mouse", -1, 548),
+                                        keyJson("mouse", "wheel_down_mouse", -1, 549)) +
         R"(, "sensitivity": 100, "orientation": "vertical", "duration": 300, "one_side_gap": 0.01,
         "?small_point_move_first": false)"},
-    {"VirtualJoystickButton", kSecond + ", " + kButtonPolicy},
-    {"VirtualJoystickBunchButton", kSecond + ", " + kButtonPolicy + R"(, "enable": false, )" + kBunchClick},
-    {"VirtualLeftStickShiftButton",
+    {"Observe", "ObserveConfigItem", R"("key": )" + keyJson("keyboard", "Alt", 18, 56) + ", " + kSecond +
+        R"(, "sensitivity_x": 30, "sensitivity_y": 30, "sensitivity": 1.0, )" + kInputPolicy},
+    {"OperationRecorder", "OperationRecorderConfigItem", kMacro},
+    {"Tip", "TipConfigItem", kSecond},
+    {"VirtualLeftStick", "VirtualStickLeftConfigItem", swipehold(false)},
+    {"VirtualLeftStickShiftButton", "VirtualStickLeftShiftButtonConfigItem",
      kSecond + R"(, "?virtual_joystick_left_stick_shift_button_policy": {"?factor": 1.0})"},
+    {"VirtualRightStick", "VirtualStickRightConfigItem", swipehold(true)},
+    {"VirtualJoystickButton", "VirtualJoystickButtonConfigItem", kSecond + ", " + kButtonPolicy},
+    {"VirtualJoystickBunchButton", "VirtualJoystickBunchButtonConfigItem",
+     kSecond + ", " + kButtonPolicy + R"(, "enable": false, )" + kBunchClick},
 };
 // clang-format on
 
 inline ItemPtr create(const std::string& type) {
-    return ItemPtr(createConfigItemByType(QString::fromStdString(type)));
+    return ItemPtr(CreateConfigItem(QString::fromStdString(type)));
 }
 
 // The text as items are written: members sorted by name.
