@@ -180,8 +180,8 @@ std::string describe(const KeymapLoadReport& report) {
 
 // One row per failure kind: what stays, what the report says and whether the host hears of it (once,
 // on another thread, when reading stopped). The rows share one report, which must describe the last
-// load only. (Duplicate keys holding containers made Qt's parser, which used to find the position in
-// the text, leak.)
+// load only, and alternate between keymap and joystick documents. (Duplicate keys holding containers made
+// Qt's parser, which used to find the position in the text, leak.)
 TEST_F(DocumentTest, FailedLoadsKeepWhatWasReadReportAndNotifyOnce) {
     const struct {
         const char* name;
@@ -228,11 +228,14 @@ TEST_F(DocumentTest, FailedLoadsKeepWhatWasReadReportAndNotifyOnce) {
         {"bom", "\xEF\xBB\xBF{" + kInfo + "}", 0, true, false, "ok |  |  |  | -1 |  |  |  | 0:0"},
     };
     KeymapLoadReport report;
+    bool joystick = true;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString file = write("doc.json", row.text);
         FailureCounter failures;
-        const ConfigPtr config(LoadConfigAndInfoWithReport(file, false, &report));
+        joystick = !joystick; // the kind asked for alternates: the report depends on the text only
+        const ConfigPtr config(LoadConfigAndInfoWithReport(file, joystick, &report));
+        EXPECT_EQ(config->info->isJoystick, joystick);
         EXPECT_EQ(config->items.size(), row.items);
         EXPECT_EQ(config->info->backgroundColour == QStringLiteral("ABCDEF01"), row.infoRead);
         EXPECT_EQ(config->param->zoomSteps == 99, row.paramRead);

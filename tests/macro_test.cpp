@@ -231,26 +231,11 @@ TEST(MacroConversion, ListsSkipMarkersAndTheCheckCountsEveryLine) {
 // --- Numbers: the fast paths give what Qt's own conversions give ---------------------------------
 
 TEST(MacroNumbers, FixedNotationIsQtsOwn) {
-    std::vector<double> values = {0.0,
-                                  0.5,
-                                  1.5,
-                                  2.5,
-                                  0.0078125,
-                                  0.0234375,
-                                  1e-7,
-                                  0.9999995,
-                                  1e15,
-                                  1e300,
-                                  -0.0,
-                                  -0.4,
-                                  -1.5,
-                                  HUGE_VAL,
-                                  std::nan(""),
-                                  5e-324,
-                                  1279.0 / 1280,
-                                  200.0 / 720,
-                                  8796093022207.5,
-                                  8796093022208.5};
+    // clang-format off
+    std::vector<double> values = {0.0, 0.5, 1.5, 2.5, 0.0078125, 0.0234375, 1e-7, 0.9999995, 1e15, 1e300, -0.0,
+                                  -0.4, -1.5, HUGE_VAL, std::nan(""), 5e-324, 1279.0 / 1280, 200.0 / 720,
+                                  8796093022207.5, 8796093022208.5};
+    // clang-format on
     std::mt19937_64 random(7);
     for (int i = 0; i < 20000; ++i) {
         values.push_back(double(random() % 5000) / double(1 + random() % 5000));
