@@ -25,8 +25,9 @@ def fixture(*args):
 
 
 def members(node, path=()):
-    """The path of every object member below node."""
-    for key, value in node.items() if isinstance(node, dict) else enumerate(node) if isinstance(node, list) else ():
+    """The path of every object member below node, arrays included."""
+    children = node.items() if isinstance(node, dict) else enumerate(node) if isinstance(node, list) else ()
+    for key, value in children:
         if isinstance(node, dict):
             yield path + (key,)
         yield from members(value, path + (key,))
