@@ -3,7 +3,7 @@
 //
 //   schema_fixtures write DIR FILE   writes into DIR new-items.json (a new item of every type),
 //                                    joystick.json (those items and feature images, saved as a
-//                                    joystick document), FILE loaded and saved again as resaved.json,
+//                                    joystick document), FILE loaded and saved again as saved-filled.json,
 //                                    and raw-NAME.json and saved-NAME.json of each built-in template
 //   schema_fixtures load FILE...     one line per file: "FILE<TAB>accept", or
 //                                    "FILE<TAB>reject<TAB>path of the member being read<TAB>why"
@@ -14,10 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QStringList>
 
 #include <cstdio>
 #include <memory>
+#include <tuple>
 
 using namespace ovelkeymapmanager;
 
@@ -58,24 +58,21 @@ int write(const QDir& dir, const QString& file) {
                                     {}};
     written = written && save(dir.filePath(QStringLiteral("joystick.json")), document, true);
 
-    struct Source {
-        QString label, path;
-        bool joystickSet;
-    };
     const QString sanitary = QLatin1String(kSanitaryTemplateName);
-    const Source sources[] = {{QStringLiteral("resaved"), file, false},
-                              {QStringLiteral("sanitary-keymap"), sanitary, false},
-                              {QStringLiteral("system-keymap"), QLatin1String(kSystemTemplateName), false},
-                              {QStringLiteral("sanitary-joystick"), sanitary, true}};
-    for (const Source& source : sources) {
+    const std::tuple<QString, QString, bool> sources[] = {
+        {QStringLiteral("filled"), file, false},
+        {QStringLiteral("sanitary-keymap"), sanitary, false},
+        {QStringLiteral("system-keymap"), QLatin1String(kSystemTemplateName), false},
+        {QStringLiteral("sanitary-joystick"), sanitary, true}};
+    for (const auto& [label, path, joystickSet] : sources) {
         QString why;
-        const ConfigPtr loaded = load(source.path, source.joystickSet, &why);
+        const ConfigPtr loaded = load(path, joystickSet, &why);
         if (!loaded)
-            return fail(QStringLiteral("%1 does not load: %2").arg(source.path, why));
-        const QString name = source.path == file ? source.label : QStringLiteral("saved-") + source.label;
-        written = written && save(dir.filePath(name + QStringLiteral(".json")), *loaded, source.joystickSet);
-        if (const char* raw = builtInTemplate(!source.joystickSet, source.path)) {
-            QFile rawFile(dir.filePath(QStringLiteral("raw-%1.json").arg(source.label)));
+            return fail(QStringLiteral("%1 does not load: %2").arg(path, why));
+        written =
+            written && save(dir.filePath(QStringLiteral("saved-%1.json").arg(label)), *loaded, joystickSet);
+        if (const char* raw = builtInTemplate(!joystickSet, path)) {
+            QFile rawFile(dir.filePath(QStringLiteral("raw-%1.json").arg(label)));
             written = written && rawFile.open(QIODevice::WriteOnly) && rawFile.write(raw) >= 0;
         }
     }
@@ -86,9 +83,9 @@ int write(const QDir& dir, const QString& file) {
 
 int main(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 2; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
-    const QString mode = args.isEmpty() ? QString() : args.takeFirst();
+    const QLatin1String mode(argc > 1 ? argv[1] : "");
     if (mode == QLatin1String("write") && args.size() == 2)
         return write(QDir(args[0]), args[1]);
     if (mode != QLatin1String("load") || args.isEmpty())
