@@ -20,44 +20,39 @@ void write(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
 }
 
-void heading(const char* what, const QString& path) {
-    write("== " + QByteArray(what) + ' ' + QFileInfo(path).fileName().toUtf8() + '\n');
-}
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-void saveDocument(const QString& path, const QString& savedPath, bool joystick) {
-    heading(joystick ? "joystick" : "keymap", path);
-    std::unique_ptr<KeymapConfig> document(joystick ? LoadJoystickConfigAndInfo(path)
-                                                    : LoadKeymapConfigAndInfo(path));
-    const bool saved = joystick ? SaveJoystickConfigAndInfo(savedPath, document.get())
-                                : SaveKeymapConfigAndInfo(savedPath, document.get());
-    write(saved ? readAll(savedPath) : QByteArray("(not saved)"));
-    write("\n");
+void writeLines(const QStringList& lines) {
+    write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
 }
 
-void writeLines(const QList<QString>& lines) {
-    for (const QString& line : lines)
-        write(line.toUtf8() + '\n');
-}
+} // namespace
 
-void convertMacro(const QString& path) {
-    heading("macro", path);
-    const QStringList lines = QString::fromUtf8(readAll(path)).split(QLatin1Char('\n'));
-    for (const QRect& screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 1919, 1081)}) {
-        writeLines(MacroKeyEditingTextChangeToRunningText(lines, screen));
-        writeLines(MacroKeyRunningTextChangeToEditingText(lines, screen));
+int main(int argc, char** argv) {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("saved.json"));
+    for (int i = 1; i < argc; ++i) {
+        const QString path = QString::fromLocal8Bit(argv[i]);
+        write("== " + QFileInfo(path).fileName().toUtf8() + '\n');
+        if (path.endsWith(QLatin1String(".json"))) {
+            const std::unique_ptr<KeymapConfig> keymap(LoadKeymapConfigAndInfo(path));
+            write(SaveKeymapConfigAndInfo(saved, keymap.get()) ? readAll(saved) : "(not saved)\n");
+            const std::unique_ptr<KeymapConfig> joystick(LoadJoystickConfigAndInfo(path));
+            write(SaveJoystickConfigAndInfo(saved, joystick.get()) ? readAll(saved) : "(not saved)\n");
+            continue;
+        }
+        const QStringList lines = QString::fromUtf8(readAll(path)).split(QLatin1Char('\n'));
+        for (const QRect& screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 1919, 1081)}) {
+            writeLines(MacroKeyEditingTextChangeToRunningText(lines, screen));
+            writeLines(MacroKeyRunningTextChangeToEditingText(lines, screen));
+        }
+        for (const int line : MacroKeyEditingTextGrammarCheck(lines))
+            write(QByteArray::number(line) + ' ');
+        write("\n");
     }
-    for (const int line : MacroKeyEditingTextGrammarCheck(lines))
-        write(QByteArray::number(line) + ' ');
-    write("\n");
-}
-
-void nameKeys() {
-    write("== key names\n");
     for (const char* device : {"keyboard", "mouse"}) {
         for (int code = 0; code < 0x200; ++code) {
             ConfigKey key = CreateConfigKey(QLatin1String(device), code, code);
@@ -66,22 +61,5 @@ void nameKeys() {
                   QByteArray::number(ModifyKeyboardScanCodeIfNeeded(code)) + '\n');
         }
     }
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-    QTemporaryDir dir;
-    const QString savedPath = dir.filePath(QStringLiteral("saved.json"));
-    for (int i = 1; i < argc; ++i) {
-        const QString path = QString::fromLocal8Bit(argv[i]);
-        if (path.endsWith(QLatin1String(".json"))) {
-            saveDocument(path, savedPath, false);
-            saveDocument(path, savedPath, true);
-        } else {
-            convertMacro(path);
-        }
-    }
-    nameKeys();
     return 0;
 }

@@ -11,21 +11,17 @@ using namespace keymapctl;
 
 namespace {
 
-QString qtName(const QtKeyTable& table, int qtCode) {
-    const bool keyboard = table.device == QLatin1String(ovelkeymapmanager::Device::Keyboard);
-    const QMetaEnum names =
-        keyboard ? QMetaEnum::fromType<Qt::Key>() : QMetaEnum::fromType<Qt::MouseButtons>();
-    return QLatin1String(names.valueToKey(qtCode));
-}
-
 class KeyTable : public testing::TestWithParam<QtKeyTable> {};
 
 TEST_P(KeyTable, EveryRowShowsTheLibrarysTextAndIsFoundByItsQtName) {
     const QtKeyTable table = GetParam();
+    const QMetaEnum names = table.device == QLatin1String(ovelkeymapmanager::Device::Keyboard)
+                                ? QMetaEnum::fromType<Qt::Key>()
+                                : QMetaEnum::fromType<Qt::MouseButtons>();
     QSet<int> codes;
     for (int i = 0; i < table.size; ++i) {
         const QtKeyRow& row = table.rows[i];
-        const QString name = qtName(table, row.qtCode);
+        const QString name = QLatin1String(names.valueToKey(row.qtCode));
         SCOPED_TRACE(name.toStdString());
         const ovelkeymapmanager::ConfigKey key =
             ovelkeymapmanager::CreateConfigKey(QLatin1String(table.device), row.virtualKey, row.scanCode);

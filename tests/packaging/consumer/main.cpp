@@ -12,20 +12,12 @@
 
 using namespace ovelkeymapmanager;
 
-namespace {
-
-int failures = 0;
-
-void expect(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "consumer: %s\n", what);
-        ++failures;
-    }
-}
-
-} // namespace
-
 int main() {
+    QStringList failures;
+    const auto expect = [&failures](bool ok, const char* what) {
+        if (!ok)
+            failures << QLatin1String(what);
+    };
     expect(QT_VERSION_MAJOR == KEYMAP_PACKAGE_QT_MAJOR, "compiled against another Qt than the package's");
     expect(QString::fromLatin1(qVersion())
                .startsWith(QString::number(KEYMAP_PACKAGE_QT_MAJOR) + QLatin1Char('.')),
@@ -59,7 +51,6 @@ int main() {
                JoystickEvent::ButtonPress != JoystickEvent::JoystickDisconnect,
            "the joystick event types are not registered");
 
-    if (failures == 0)
-        std::printf("consumer: ok\n");
-    return failures == 0 ? 0 : 1;
+    std::printf("consumer: %s\n", failures.isEmpty() ? "ok" : qPrintable(failures.join(QLatin1String("; "))));
+    return failures.isEmpty() ? 0 : 1;
 }
