@@ -61,6 +61,7 @@ QMap<QString, int> itemsPerType(const ovelkeymapmanager::KeymapConfig& config) {
 
 void reportWritten(FindingReport& report, const QString& path,
                    const ovelkeymapmanager::KeymapConfig& config) {
+    report.countFile(config.items.size());
     const QMap<QString, int> counts = itemsPerType(config);
     if (report.asJson()) {
         QJsonObject perType;
