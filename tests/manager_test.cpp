@@ -1,4 +1,4 @@
-// The manager: one instance, the joystick event types, the diagnostic log, the load report.
+// The manager: the joystick event types, a host callback that throws, the diagnostic log.
 #include "support/testsupport.h"
 
 #include <keymapmanager/keymapmanager_p.h>
@@ -11,22 +11,10 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <vector>
 
 using namespace ovelkeymapmanager;
 using testsupport::ConfigPtr;
-
-TEST(Manager, ConcurrentFirstCallsShareOneInstance) {
-    std::vector<KeymapManager*> seen(8, nullptr);
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < seen.size(); ++i)
-        threads.emplace_back([&seen, i] { seen[i] = &KeymapManager::instance(); });
-    for (std::thread& thread : threads)
-        thread.join();
-    for (KeymapManager* manager : seen)
-        EXPECT_EQ(manager, &KeymapManager::instance());
-}
 
 // Registered in this order, the five types take the five highest user event numbers.
 TEST(Manager, JoystickEventTypesAreTheTopUserEventsInOrder) {
