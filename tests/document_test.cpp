@@ -8,7 +8,6 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <utility>
 
 using namespace ovelkeymapmanager;
@@ -41,13 +40,6 @@ protected:
 };
 
 } // namespace
-
-// An object as one line, for comparing whole blocks.
-std::string compact(const Poco::JSON::Object& object) {
-    std::ostringstream out;
-    object.stringify(out, 0);
-    return out.str();
-}
 
 // The reserved names give the built-in texts of their set (exact, case-sensitive); the joystick set
 // has no system template, so there the name is a path to a missing file. A joystick load makes a
@@ -87,7 +79,7 @@ TEST(BuiltInTemplates, AreTheTextsOfTheirSetAndLoadIntoTheirDocuments) {
         EXPECT_EQ(readKeymapText(row.keymapSet, row.name).size(), row.size);
         const ConfigPtr config(row.keymapSet ? LoadKeymapConfigAndInfo(row.name)
                                              : LoadJoystickConfigAndInfo(row.name));
-        EXPECT_EQ(compact(config->info->toJson()), row.info);
+        EXPECT_EQ(testsupport::stringify(config->info->toJson(), 0), row.info);
     }
     EXPECT_EQ(failures.count(), 0);
 }
@@ -149,7 +141,8 @@ TEST_F(DocumentTest, SavingWhatWasLoadedWritesEveryMemberBack) {
     // A joystick document writes only its own members, an empty image group included.
     const ConfigPtr joystick(LoadKeymapConfigAndInfo(write("joystick.json", kJoystickInput)));
     ASSERT_TRUE(SaveKeymapConfigAndInfo(path("saved.json"), joystick.get()));
-    EXPECT_EQ(compact(*testsupport::parseObject(testsupport::readFile(path("saved.json")).toStdString())),
+    EXPECT_EQ(testsupport::stringify(
+                  *testsupport::parseObject(testsupport::readFile(path("saved.json")).toStdString()), 0),
               R"({"info":{"background_color":"ABCDEF01","character_id":7,"feature_images":[[]],)"
               R"("is_joystick":true,"response_cursor_point_icon":true,"transparent_joystick":false,)"
               R"("visibility":false},"keymaps":[],)"

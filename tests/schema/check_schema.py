@@ -1,9 +1,11 @@
 """Holds schema/keymap.schema.json against the library's own loader:
-    check_schema.py SCHEMA SCHEMA_FIXTURES tests/schema EXAMPLES
-The loader (through schema_fixtures) and the validator must agree on every document: those the library
-writes, the built-in templates, filled.json (all accepted), the examples, filled.json without each of
-its members in turn (a refusal must stop the loader at the removed member), and the changes to
-filled.json in cases.txt (each also with the verdict listed there)."""
+    check_schema.py SCHEMA KEYMAPCTL SCHEMA_TEMPLATES tests/schema EXAMPLES
+The loader (asked through keymapctl check) and the validator must agree on every document: those the
+library writes (a new item of every type, as a keymap and as a joystick keymap with feature images,
+filled.json saved again, the built-in templates as they are and as saved), filled.json (all accepted),
+the examples, filled.json without each of its members in turn (a refusal must stop the loader at the
+removed member), and the changes to filled.json in cases.txt (each also with the verdict listed there)."""
+import base64
 import copy
 import json
 import pathlib
@@ -13,15 +15,26 @@ import tempfile
 
 from jsonschema import Draft202012Validator
 
-schema_path, fixtures, data, examples = map(pathlib.Path, sys.argv[1:5])
+schema_path, keymapctl, templates, data, examples = map(pathlib.Path, sys.argv[1:6])
 schema = json.loads(schema_path.read_text(encoding="utf-8"))
 Draft202012Validator.check_schema(schema)
 validator = Draft202012Validator(schema)
 base = json.loads((data / "filled.json").read_text(encoding="utf-8"))
 
 
-def fixture(*args):
-    return subprocess.run([fixtures, *args], stdout=subprocess.PIPE, text=True, check=True).stdout
+def tool(*args, exits=(0,)):
+    run = subprocess.run([keymapctl, *map(str, args)], stdout=subprocess.PIPE, text=True)
+    if run.returncode not in exits:
+        sys.exit(f"keymapctl {args[0]} failed ({run.returncode})")
+    return run.stdout
+
+
+def saved(name, document, *options):
+    """The file of the document as saving writes it (keymapctl format rewrites it so)."""
+    file = work / name
+    file.write_text(json.dumps(document), encoding="utf-8")
+    tool("format", "--force", *options, file)
+    return file
 
 
 def members(node, path=()):
@@ -70,7 +83,16 @@ def add(name, document, path=(), want=None, removed=None, file=None):
 documents = []  # (name, file, document, changed path, verdict wanted or None, member removed or None)
 with tempfile.TemporaryDirectory(prefix="keymap-schema-") as tmp:
     work = pathlib.Path(tmp)
-    fixture("write", work, data / "filled.json")
+    subprocess.run([templates, work], check=True)
+    items = [json.loads(tool("new", line.split()[0])) for line in tool("types").splitlines()]
+    png = base64.b64encode((data.parent / "keymapctl/data/magenta.png").read_bytes()).decode()
+    image = {"image": png, "rect": {"rel_x": 0.25, "rel_y": 0.5, "rel_width": 0.1, "rel_height": 0.2},
+             "resolution": {"rel_width": 1920, "rel_height": 1080}}
+    joystick = {"background_color": "000000FF", "visibility": True, "is_joystick": True, "character_id": 7,
+                "feature_images": [[image], []]}
+    saved("new-items.json", dict(base, keymaps=items))
+    saved("joystick.json", {"info": joystick, "keymaps": items}, "--joystick")
+    saved("saved-filled.json", base)
     for file in sorted(work.glob("*.json")) + [data / "filled.json"]:
         add(file.name, None, want="accept", file=file)
     for file in sorted(examples.glob("*.json")):
@@ -85,8 +107,10 @@ with tempfile.TemporaryDirectory(prefix="keymap-schema-") as tmp:
             if target != "-":
                 path = ("keymaps", [item["type"] for item in base["keymaps"]].index(target)) + path
             add(line, changed(path, json.loads(value)), path, want=verdict)
-    lines = fixture("load", *(d[1] for d in documents)).splitlines()
-    loader = {file: rest for file, *rest in (line.split("\t") for line in lines)}
+    checked = json.loads(tool("check", "--json", "--quiet", *(d[1] for d in documents), exits=(0, 1)))
+    loader = {str(d[1]): ["accept"] for d in documents}
+    for finding in checked["findings"]:
+        loader[finding["file"]] = ["reject", finding["location"].get("path", ""), finding["message"]]
 
     failures = []
     for name, file, document, path, want, removed in documents:

@@ -13,9 +13,9 @@
 
 namespace testsupport {
 
-std::string stringify(const Poco::JSON::Object& object) {
+std::string stringify(const Poco::JSON::Object& object, unsigned indent) {
     std::ostringstream out;
-    object.stringify(out, 4);
+    object.stringify(out, indent);
     return out.str();
 }
 

@@ -13,8 +13,9 @@
 
 namespace testsupport {
 
-// The canonical text of a JSON object, as documents are saved (indent 4, sorted members).
-std::string stringify(const Poco::JSON::Object& object);
+// The canonical text of a JSON object, as documents are saved (indent 4, sorted members); indent 0
+// gives it on one line.
+std::string stringify(const Poco::JSON::Object& object, unsigned indent = 4);
 // Parses JSON text that must hold an object.
 Poco::JSON::Object::Ptr parseObject(const std::string& text);
 // An item's written JSON, parsed back (so values can be compared as the file holds them).
