@@ -33,32 +33,24 @@ QString wideEncoding(const QByteArray& text) {
     return QString();
 }
 
-// Turns byte offsets into lines and columns counted in characters.
-class Lines {
-public:
-    explicit Lines(const QByteArray& text) : m_text(text) {
-        m_starts.push_back(0);
-        for (int i = 0; i < text.size(); ++i) {
-            if (text.at(i) == '\n')
-                m_starts.push_back(i + 1);
+// The line and the column, counted in characters, of each byte offset: one pass over the text for
+// them all, as a text written on one line holds every member on the same line.
+QHash<int, KeymapSourcePlace> placesOf(const QByteArray& text, std::vector<int> offsets) {
+    std::sort(offsets.begin(), offsets.end());
+    QHash<int, KeymapSourcePlace> places;
+    KeymapSourcePlace place{1, 1};
+    int at = 0;
+    for (const int offset : offsets) {
+        for (; at < offset && at < text.size(); ++at) {
+            if (text.at(at) == '\n')
+                place = KeymapSourcePlace{place.line + 1, 1};
+            else if ((static_cast<unsigned char>(text.at(at)) & 0xC0) != 0x80)
+                ++place.column;
         }
+        places.insert(offset, place);
     }
-
-    KeymapSourcePlace place(int offset) const {
-        const auto next = std::upper_bound(m_starts.cbegin(), m_starts.cend(), offset);
-        const int lineStart = *(next - 1);
-        int column = 1;
-        for (int i = lineStart; i < offset && i < m_text.size(); ++i) {
-            if ((static_cast<unsigned char>(m_text.at(i)) & 0xC0) != 0x80)
-                ++column;
-        }
-        return KeymapSourcePlace{int(next - m_starts.cbegin()), column};
-    }
-
-private:
-    const QByteArray& m_text;
-    std::vector<int> m_starts;
-};
+    return places;
+}
 
 } // namespace
 
@@ -69,13 +61,16 @@ KeymapSource keymapSource(QByteArray text) {
         return source;
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
-    const Lines lines(text);
     const int invalid = json::invalidUtf8Offset(text);
-    if (invalid >= 0)
-        source.invalidUtf8 = lines.place(invalid);
     const QHash<QString, int> offsets = json::memberOffsets(text);
+    std::vector<int> wanted(offsets.cbegin(), offsets.cend());
+    if (invalid >= 0)
+        wanted.push_back(invalid);
+    const QHash<int, KeymapSourcePlace> places = placesOf(text, std::move(wanted));
+    if (invalid >= 0)
+        source.invalidUtf8 = places.value(invalid);
     for (auto it = offsets.cbegin(); it != offsets.cend(); ++it)
-        source.places.insert(it.key(), lines.place(it.value()));
+        source.places.insert(it.key(), places.value(it.value()));
     if (text.isEmpty())
         return source;
     try {
