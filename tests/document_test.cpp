@@ -173,8 +173,7 @@ std::string describe(const KeymapLoadReport& report) {
 
 // One row per failure kind: what stays, what the report says and whether the host hears of it (once,
 // on another thread, when reading stopped). The rows share one report, which must describe the last
-// load only, and alternate between keymap and joystick documents. (Duplicate keys holding containers made
-// Qt's parser, which used to find the position in the text, leak.)
+// load only, and alternate keymap and joystick loads. (Duplicate keys holding containers leaked once.)
 TEST_F(DocumentTest, FailedLoadsKeepWhatWasReadReportAndNotifyOnce) {
     const struct {
         const char* name;

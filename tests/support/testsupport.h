@@ -13,8 +13,7 @@
 
 namespace testsupport {
 
-// The canonical text of a JSON object, as documents are saved (indent 4, sorted members); indent 0
-// gives it on one line.
+// The canonical text of a JSON object: as documents are saved (indent 4, sorted members), or 0: one line.
 std::string stringify(const Poco::JSON::Object& object, unsigned indent = 4);
 // Parses JSON text that must hold an object.
 Poco::JSON::Object::Ptr parseObject(const std::string& text);
