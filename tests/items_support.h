@@ -4,8 +4,8 @@
 
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/items/allitems.h>
+#include <keymapmanager/items/itemfactory_p.h>
 
 #include <Poco/Exception.h>
 #include <Poco/JSON/Parser.h>

@@ -11,3 +11,10 @@ if(TARGET keymapctl)
         ${CMAKE_CURRENT_LIST_DIR}/schema ${PROJECT_SOURCE_DIR}/examples)
     set_tests_properties(schema PROPERTIES TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()
+
+# The committed schema is what `keymapctl schema` prints: regenerate it with
+# `keymapctl schema > schema/keymap.schema.json` after a change to the member lists or the prose.
+if(TARGET keymapctl)
+    add_test(NAME schema_generated COMMAND bash -c "\"$0\" schema | diff -u \"$1\" -"
+        $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR}/schema/keymap.schema.json)
+endif()

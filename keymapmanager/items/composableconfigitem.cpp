@@ -11,7 +11,7 @@ namespace ovelkeymapmanager {
 // A chord writes its second key; a single key writes none.
 template <typename Io> static void jsonMembers(Io& io, ComposableConfigItem& item) {
     io.optional("second_key", item.secondKey,
-                json::writtenWhen("a complete key", [&] { return item.hasSecondKey(); }));
+                json::writtenWhen("it is a complete key", [&] { return item.hasSecondKey(); }));
 }
 
 ComposableConfigItem::ComposableConfigItem(QString typeName) : ConfigItem(std::move(typeName)) {}

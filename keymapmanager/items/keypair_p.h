@@ -9,7 +9,7 @@ namespace ovelkeymapmanager {
 template <typename Io> void jsonMembers(Io& io, KeyPair& pair) {
     io.required("key", pair.key);
     io.optional("second_key", pair.secondKey,
-                json::writtenWhen("a complete key", [&] { return pair.secondKey.isComplete(); }));
+                json::writtenWhen("it is a complete key", [&] { return pair.secondKey.isComplete(); }));
 }
 
 } // namespace ovelkeymapmanager

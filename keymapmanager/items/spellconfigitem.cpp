@@ -13,8 +13,9 @@ template <typename Io> static void jsonMembers(Io& io, SpellConfigItem& item) {
     io.required("spell_info", item.aimInfo);
     io.required("swipehold_info", item.swipeholdInfo);
     io.required("spell_option", item.spellOption);
-    io.optional("tap_info", item.tapInfo,
-                json::writtenWhen("a complete tap sequence", [&] { return item.tapInfo.isComplete(); }));
+    io.optional("tap_info", item.tapInfo, json::writtenWhen("it is a complete tap sequence", [&] {
+                    return item.tapInfo.isComplete();
+                }));
 }
 
 SpellConfigItem::SpellConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Spell)) {}

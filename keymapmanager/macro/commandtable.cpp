@@ -11,7 +11,7 @@ using namespace macro;
 namespace {
 
 template <class Converter> CommandRow row(CommandPtr command) {
-    return {&typeid(Converter), [] { return MarcoConVerterPtr(std::make_shared<Converter>()); },
+    return {[](const MacroCommand& of) { return MarcoConVerterPtr(std::make_shared<Converter>(of)); },
             std::move(command)};
 }
 
@@ -127,7 +127,7 @@ private:
 };
 
 MarcoConVerterPtr createFor(const CommandRow* found) {
-    return found ? found->create() : nullptr;
+    return found ? found->create(*found->command) : nullptr;
 }
 
 } // namespace
@@ -155,14 +155,6 @@ MarcoConVerterPtr findEditingConverter(const QString& line) {
 MarcoConVerterPtr findRunningConverter(const QString& line) {
     LineMatch match;
     return createFor(findRunningCommand(line, match));
-}
-
-const MacroCommand& commandOf(const std::type_info& converterClass) {
-    for (const CommandRow& row : commandTable()) {
-        if (*row.converterClass == converterClass)
-            return *row.command;
-    }
-    Q_UNREACHABLE(); // every converter class has its row
 }
 
 } // namespace ovelkeymapmanager

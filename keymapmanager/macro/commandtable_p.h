@@ -6,7 +6,6 @@
 #include <keymapmanager/macro/commandkinds_p.h>
 
 #include <memory>
-#include <typeinfo>
 #include <vector>
 
 namespace ovelkeymapmanager {
@@ -40,59 +39,57 @@ public:
 
 using MarcoConVerterPtr = std::shared_ptr<MarcoConVerter>;
 
-// The command of a converter class in the command table.
-const macro::MacroCommand& commandOf(const std::type_info& converterClass);
-
-template <class Converter> class MarcoCommandConVerter : public MarcoConVerter {
+// A converter whose conversions are those of the command it is made for (a row of the table, which
+// outlives it).
+class MarcoCommandConVerter : public MarcoConVerter {
 public:
-    QString toEditingText() const override { return command().toEditing(runningText, nullptr, screen()); }
-    QString toRunningText() const override { return command().toRunning(editingText, nullptr, screen()); }
+    explicit MarcoCommandConVerter(const macro::MacroCommand& command) : m_command(&command) {}
+
+    QString toEditingText() const override { return m_command->toEditing(runningText, nullptr, screen()); }
+    QString toRunningText() const override { return m_command->toRunning(editingText, nullptr, screen()); }
 
 private:
-    static const macro::MacroCommand& command() {
-        static const macro::MacroCommand& found = commandOf(typeid(Converter));
-        return found;
-    }
     macro::Screen screen() const { return {screenRectangle, pixelPrecision, fractionPrecision}; }
+
+    const macro::MacroCommand* m_command;
 };
 
 // clang-format off
-class MarcoClickConVerter final : public MarcoCommandConVerter<MarcoClickConVerter> {};
-class MarcoPressConVerter final : public MarcoCommandConVerter<MarcoPressConVerter> {};
-class MarcoReleaseConVerter final : public MarcoCommandConVerter<MarcoReleaseConVerter> {};
-class MarcoDefaultSleepConVerter final : public MarcoCommandConVerter<MarcoDefaultSleepConVerter> {};
-class MarcoSleepConVerter final : public MarcoCommandConVerter<MarcoSleepConVerter> {};
-class MarcoKeyboardPressConVerter final : public MarcoCommandConVerter<MarcoKeyboardPressConVerter> {};
-class MarcoKeyboardReleaseConVerter final : public MarcoCommandConVerter<MarcoKeyboardReleaseConVerter> {};
-class MarcoKeyboardSwitchConVerter final : public MarcoCommandConVerter<MarcoKeyboardSwitchConVerter> {};
-class MarcoEnterStaringConVerter final : public MarcoCommandConVerter<MarcoEnterStaringConVerter> {};
-class MarcoExitStaringConVerter final : public MarcoCommandConVerter<MarcoExitStaringConVerter> {};
-class MarcoCurveConVerter final : public MarcoCommandConVerter<MarcoCurveConVerter> {};
-class MarcoSwitchConVerter final : public MarcoCommandConVerter<MarcoSwitchConVerter> {};
-class MarcoMousePressConVerter final : public MarcoCommandConVerter<MarcoMousePressConVerter> {};
-class MarcoMouseReleaseConVerter final : public MarcoCommandConVerter<MarcoMouseReleaseConVerter> {};
-class MarcoMouseSwitchConVerter final : public MarcoCommandConVerter<MarcoMouseSwitchConVerter> {};
-class MarcoReleaseAllConVerter final : public MarcoCommandConVerter<MarcoReleaseAllConVerter> {};
-class MarcoStopLoopConVerter final : public MarcoCommandConVerter<MarcoStopLoopConVerter> {};
-class MarcoStartLoopConVerter final : public MarcoCommandConVerter<MarcoStartLoopConVerter> {};
-class MarcoTextInjectConVerter final : public MarcoCommandConVerter<MarcoTextInjectConVerter> {};
-class MarcoJoystickPressConVerter final : public MarcoCommandConVerter<MarcoJoystickPressConVerter> {};
-class MarcoJoystickReleaseConVerter final : public MarcoCommandConVerter<MarcoJoystickReleaseConVerter> {};
-class MarcoJoystickSwitchConVerter final : public MarcoCommandConVerter<MarcoJoystickSwitchConVerter> {};
-class MarcoMouseLockedSwitchConVerter final : public MarcoCommandConVerter<MarcoMouseLockedSwitchConVerter> {};
-class MarcoCurveFirstPointSleepTimeConVerter final : public MarcoCommandConVerter<MarcoCurveFirstPointSleepTimeConVerter> {};
-class MarcoCurveLastPointSleepTimeConVerter final : public MarcoCommandConVerter<MarcoCurveLastPointSleepTimeConVerter> {};
-class MarcoCurveReleaseConVerter final : public MarcoCommandConVerter<MarcoCurveReleaseConVerter> {};
-class MarcoInputHoldSwitchConVerter final : public MarcoCommandConVerter<MarcoInputHoldSwitchConVerter> {};
-class MarcoSwipeholdRadiusIncreasedSwitchConVerter final : public MarcoCommandConVerter<MarcoSwipeholdRadiusIncreasedSwitchConVerter> {};
-class MarcoMouseWheelupConVerter final : public MarcoCommandConVerter<MarcoMouseWheelupConVerter> {};
-class MarcoMouseWheeldownConVerter final : public MarcoCommandConVerter<MarcoMouseWheeldownConVerter> {};
-class MarcoScreenShotConVerter final : public MarcoCommandConVerter<MarcoScreenShotConVerter> {};
+class MarcoClickConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoPressConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoReleaseConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoDefaultSleepConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoSleepConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoKeyboardPressConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoKeyboardReleaseConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoKeyboardSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoEnterStaringConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoExitStaringConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoCurveConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMousePressConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMouseReleaseConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMouseSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoReleaseAllConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoStopLoopConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoStartLoopConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoTextInjectConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoJoystickPressConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoJoystickReleaseConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoJoystickSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMouseLockedSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoCurveFirstPointSleepTimeConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoCurveLastPointSleepTimeConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoCurveReleaseConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoInputHoldSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoSwipeholdRadiusIncreasedSwitchConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMouseWheelupConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoMouseWheeldownConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
+class MarcoScreenShotConVerter final : public MarcoCommandConVerter { using MarcoCommandConVerter::MarcoCommandConVerter; };
 // clang-format on
 
 struct CommandRow {
-    const std::type_info* converterClass;
-    MarcoConVerterPtr (*create)();
+    MarcoConVerterPtr (*create)(const macro::MacroCommand& command); // a converter for the command
     macro::CommandPtr command;
 };
 

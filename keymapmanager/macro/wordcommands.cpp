@@ -19,24 +19,45 @@ void appendNumber(QString& text, int value) {
     text += QLatin1String(digits, int(end - digits));
 }
 
+// What an argument command is: its word and argument in each form, and what sets it apart.
+struct ArgumentShape {
+    Scan::Start start;
+    const char* editingWord;
+    Scan::Separator separator;
+    Scan::Argument editingArgument;
+    Scan::End end;
+    const char* runningWord;
+    Scan::Argument runningArgument;
+    const char* nameClass = "";    // "key" or "btn" where editing names are running codes
+    const char* bareWord = "";     // the whole line, either form, when the argument is empty
+    const char* editingQuote = ""; // around the editing argument
+    bool openEditing = false;      // the lookup asks only for the word and a token, anywhere
+    bool keyedByFirstWord = true;  // false: lines may run on from the word ("sleepy")
+};
+
 // One argument after the word: copied between the forms, or for keys and buttons turned between
 // name and code.
 class ArgumentCommand final : public MacroCommand {
 public:
-    using Start = Scan::Start;
-    using Argument = Scan::Argument;
-
     // WORD, the separator and the argument in editing text; RUNNINGWORD:(argument) in running text.
-    ArgumentCommand(Start start, const char* editingWord, Scan::Separator separator, Argument editingArgument,
-                    Scan::End end, const char* runningWord, Argument runningArgument)
-        : editingPrefix(QLatin1String(editingWord) + QLatin1Char(' ')),
-          m_runningPrefix(QLatin1String(runningWord) + QLatin1Char(':')),
-          m_editing(start, QLatin1String(editingWord), separator, editingArgument, end),
-          m_running(start, m_runningPrefix, Scan::Separator::None, runningArgument, Scan::End::Open) {
-        QString& editing = start == Start::Line ? editingKey : editingSearch;
-        QString& running = start == Start::Line ? runningKey : runningSearch;
-        editing = QLatin1String(editingWord);
-        running = QLatin1String(runningWord);
+    explicit ArgumentCommand(const ArgumentShape& shape)
+        : editingPrefix(QLatin1String(shape.editingWord) + QLatin1Char(' ') +
+                        QLatin1String(shape.editingQuote)),
+          editingSuffix(QLatin1String(shape.editingQuote)), nameClass(QLatin1String(shape.nameClass)),
+          bareWord(QLatin1String(shape.bareWord)),
+          m_runningPrefix(QLatin1String(shape.runningWord) + QLatin1Char(':')),
+          m_editing(shape.start, QLatin1String(shape.editingWord), shape.separator, shape.editingArgument,
+                    shape.end),
+          m_running(shape.start, m_runningPrefix, Scan::Separator::None, shape.runningArgument,
+                    Scan::End::Open) {
+        const bool byFirstWord = shape.start == Scan::Start::Line;
+        (byFirstWord ? editingKey : editingSearch) = QLatin1String(shape.editingWord);
+        (byFirstWord ? runningKey : runningSearch) = QLatin1String(shape.runningWord);
+        if (!shape.keyedByFirstWord)
+            editingKey.clear();
+        if (shape.openEditing)
+            openEditing.emplace(Scan::Start::Anywhere, QLatin1String(shape.editingWord),
+                                Scan::Separator::Blanks, Scan::Argument::NonBlank, Scan::End::Open);
     }
 
     // A key or button name must be known; a joystick line may go on after its token, which then
@@ -78,12 +99,6 @@ public:
                (argument.isNull() ? QString() : macroNameForCode(nameClass, argument.toInt()));
     }
 
-    QString editingPrefix;
-    QString editingSuffix;
-    QString nameClass;               // "key" or "btn" where editing names are running codes
-    QString bareWord;                // the whole line, either form, when the argument is empty
-    std::optional<Scan> openEditing; // what the lookup asks of an editing line, where it asks less
-
 private:
     QString compose(const QString& prefix, QStringView argument, const QString& suffix) const {
         if (argument.isEmpty() && !bareWord.isEmpty())
@@ -93,16 +108,26 @@ private:
         return text += suffix;
     }
 
+    const QString editingPrefix;
+    const QString editingSuffix;
+    const QString nameClass;
+    const QString bareWord;
+    std::optional<Scan> openEditing; // what the lookup asks of an editing line, where it asks less
+
     QString m_runningPrefix;
     Scan m_editing;
     Scan m_running;
 };
 
 // WORD\s+(\S+)$ or WORD\s+(\d+)$ in editing text, WORD:(\S+) or WORD:(\d+) in running text.
-std::unique_ptr<ArgumentCommand> deviceCommand(const char* editingWord, const char* runningWord,
-                                               Scan::Argument editing, Scan::Argument running) {
-    return std::make_unique<ArgumentCommand>(Scan::Start::Anywhere, editingWord, Scan::Separator::Blanks,
-                                             editing, Scan::End::Line, runningWord, running);
+ArgumentShape deviceShape(const char* editingWord, const char* runningWord, Scan::Argument editing,
+                          Scan::Argument running) {
+    return {Scan::Start::Anywhere, editingWord, Scan::Separator::Blanks, editing, Scan::End::Line,
+            runningWord,           running};
+}
+
+CommandPtr argumentCommand(const ArgumentShape& shape) {
+    return std::make_unique<ArgumentCommand>(shape);
 }
 
 class LastTokenCommand final : public MacroCommand {
@@ -159,59 +184,55 @@ public:
 } // namespace
 
 CommandPtr keyCommand(const char* editingWord, const char* runningWord) {
-    auto command = deviceCommand(editingWord, runningWord, Scan::Argument::NonBlank, Scan::Argument::Digits);
-    command->nameClass = QStringLiteral("key");
-    return command;
+    ArgumentShape shape =
+        deviceShape(editingWord, runningWord, Scan::Argument::NonBlank, Scan::Argument::Digits);
+    shape.nameClass = "key";
+    return argumentCommand(shape);
 }
 
 CommandPtr buttonCommand(const char* word) {
-    auto command = deviceCommand(word, word, Scan::Argument::NonBlank, Scan::Argument::Digits);
-    command->nameClass = QStringLiteral("btn");
-    return command;
+    ArgumentShape shape = deviceShape(word, word, Scan::Argument::NonBlank, Scan::Argument::Digits);
+    shape.nameClass = "btn";
+    return argumentCommand(shape);
 }
 
 CommandPtr joystickCommand(const char* word) {
-    auto command = deviceCommand(word, word, Scan::Argument::NonBlank, Scan::Argument::NonBlank);
-    command->openEditing.emplace(Scan::Start::Anywhere, QLatin1String(word), Scan::Separator::Blanks,
-                                 Scan::Argument::NonBlank, Scan::End::Open);
-    return command;
+    ArgumentShape shape = deviceShape(word, word, Scan::Argument::NonBlank, Scan::Argument::NonBlank);
+    shape.openEditing = true;
+    return argumentCommand(shape);
 }
 
 CommandPtr wheelCommand(const char* word) {
-    return deviceCommand(word, word, Scan::Argument::Digits, Scan::Argument::Digits);
+    return argumentCommand(deviceShape(word, word, Scan::Argument::Digits, Scan::Argument::Digits));
 }
 
 // The digits may follow "sleep" with no blank ("sleep100"), or be missing: then the line is "sleep".
 CommandPtr sleepCommand() {
-    auto command = std::make_unique<ArgumentCommand>(Scan::Start::Line, "sleep", Scan::Separator::MaybeBlanks,
-                                                     Scan::Argument::MaybeDigits, Scan::End::Open, "sleep",
-                                                     Scan::Argument::Digits);
-    command->bareWord = QStringLiteral("sleep");
-    command->editingKey.clear(); // "sleepy" is a sleep line too
-    return command;
+    ArgumentShape shape{Scan::Start::Line, "sleep", Scan::Separator::MaybeBlanks, Scan::Argument::MaybeDigits,
+                        Scan::End::Open,   "sleep", Scan::Argument::Digits};
+    shape.bareWord = "sleep";
+    shape.keyedByFirstWord = false; // "sleepy" is a sleep line too
+    return argumentCommand(shape);
 }
 
 CommandPtr defaultSleepCommand() {
-    return std::make_unique<ArgumentCommand>(Scan::Start::Anywhere, "default_sleep_time",
-                                             Scan::Separator::Blanks, Scan::Argument::Digits, Scan::End::Open,
-                                             "default_sleep_time", Scan::Argument::Digits);
+    return argumentCommand({Scan::Start::Anywhere, "default_sleep_time", Scan::Separator::Blanks,
+                            Scan::Argument::Digits, Scan::End::Open, "default_sleep_time",
+                            Scan::Argument::Digits});
 }
 
 // The text runs from the first to the last double quote, inner quotes included.
 CommandPtr textCommand() {
-    auto command = std::make_unique<ArgumentCommand>(Scan::Start::Line, "text", Scan::Separator::Blanks,
-                                                     Scan::Argument::Quoted, Scan::End::Open, "text_inject",
-                                                     Scan::Argument::Rest);
-    command->editingPrefix += QLatin1Char('"');
-    command->editingSuffix = QStringLiteral("\"");
-    return command;
+    ArgumentShape shape{Scan::Start::Line, "text",        Scan::Separator::Blanks, Scan::Argument::Quoted,
+                        Scan::End::Open,   "text_inject", Scan::Argument::Rest};
+    shape.editingQuote = "\"";
+    return argumentCommand(shape);
 }
 
 CommandPtr swipeholdRadiusCommand() {
     const char* word = "swipehold_radius_increased_switch";
-    return std::make_unique<ArgumentCommand>(Scan::Start::Line, word, Scan::Separator::MaybeBlanks,
-                                             Scan::Argument::Decimal, Scan::End::Open, word,
-                                             Scan::Argument::Decimal);
+    return argumentCommand({Scan::Start::Line, word, Scan::Separator::MaybeBlanks, Scan::Argument::Decimal,
+                            Scan::End::Open, word, Scan::Argument::Decimal});
 }
 
 CommandPtr lastTokenCommand(const char* editingWord, const char* runningWord, const char* editingToken,

@@ -1,6 +1,7 @@
 #include "document.h"
 
 #include "cli.h"
+#include "described_members.h"
 #include "saving_changes.h"
 
 #include <Poco/JSON/Stringifier.h>
@@ -36,7 +37,7 @@ QString loadMessage(const KeymapLoadReport& report) {
 }
 
 // What is wrong with the member where loading stopped, in plain words, from what the file holds
-// there and what a new item (or default block) holds at the same place.
+// there and the kind of member the library describes at that place.
 QString plainWords(const KeymapLoadReport& report, const KeymapSource& source) {
     if (report.block == QLatin1String("json"))
         return report.exceptionName == QLatin1String("Bad cast exception")
@@ -58,10 +59,10 @@ QString plainWords(const KeymapLoadReport& report, const KeymapSource& source) {
     QString inside = report.path.mid(report.path.indexOf(QLatin1Char('.')) + 1);
     if (report.itemIndex >= 0)
         owner = report.itemType;
-    const Poco::Dynamic::Var expected = defaultValueAt(owner, inside);
-    if (expected.isEmpty())
+    const ovelkeymapmanager::KeymapMemberDescription* expected = describedMember(owner, inside);
+    if (!expected)
         return QStringLiteral("cannot be read: %1").arg(shortJson(value));
-    return QStringLiteral("not %1: %2").arg(kindName(expected), shortJson(value));
+    return QStringLiteral("not %1: %2").arg(describedKindName(expected->kind), shortJson(value));
 }
 
 // The problem of a file that loading cannot read as text: another encoding, or bytes that are

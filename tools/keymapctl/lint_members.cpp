@@ -1,5 +1,6 @@
 #include "lint_members.h"
 
+#include "described_members.h"
 #include "saving_changes.h"
 
 #include <Poco/JSON/Array.h>
@@ -44,67 +45,35 @@ void savingFindings(const LoadedDocument& document, FindingReport& report) {
 
 // --- enumeration values ---------------------------------------------------------------------------
 
-struct Vocabulary {
-    const char* member;
-    QVector<const char*> values;
-};
-
-// The enumeration members, each with the library's values for it.
-const QVector<Vocabulary>& vocabularies() {
-    using namespace SwipeholdValue;
-    static const QVector<const char*> swipehold{
-        BigVariable, SmallVariable,         Constant,    Cos,     Sin, Default, JustUseLast,
-        Move,        SwipeholdValue::Click, Transparent, UseBoth, X,   X2};
-    static const QVector<Vocabulary> table{
-        {"orientation", {Orientation::Horizontal, Orientation::Vertical}},
-        {"transparent_mouse",
-         {MouseTransparency::None, MouseTransparency::OtherButton, MouseTransparency::AllButton}},
-        {"bunch_click_type", {BunchClickMode::Continue, BunchClickMode::OneOff}},
-        {"spell_mode_policy", {SpellMode::Curve, SpellMode::Intelligent}},
-        {"spell_trigger_policy",
-         {SpellTrigger::Immediate, SpellTrigger::OnNextKey, SpellTrigger::OnPressKey,
-          SpellTrigger::OnReleaseKey}},
-        {"spell_touch_location_policy",
-         {SpellTouchLocation::InnerSwipeholdDependence, SpellTouchLocation::MousePositionDependence,
-          SpellTouchLocation::MouseDependence, SpellTouchLocation::SwipeholdDependence}},
-        {"fire_range_policy", {FireRange::DependentSwipehold, FireRange::Unlimited}},
-        {"reset_type",
-         {StaringRange::Window, StaringRange::User, StaringRange::UserAllowOutside,
-          StaringRange::HavePaddingToWindow}},
-        {"device", {"", Device::Keyboard, Device::Mouse, Device::Joystick}},
-        {"handle_type", swipehold},
-        {"move_type", swipehold},
-        {"in_line_policy", swipehold},
-        {"x_policy", swipehold},
-        {"y_policy", swipehold},
-    };
-    return table;
-}
-
 class ValueWalk {
 public:
     ValueWalk(const LoadedDocument& document, FindingReport& report)
         : m_document(document), m_report(report) {}
 
-    void walk(const Poco::Dynamic::Var& value, const QString& path, int item, const QString& type) {
+    // owner is the item type or the block that the value belongs to, inside the path within it.
+    void walk(const Poco::Dynamic::Var& value, const QString& path, const QString& owner,
+              const QString& inside, int item, const QString& type) {
         if (value.type() == typeid(ObjectPtr)) {
             for (const auto& member : *value.extract<ObjectPtr>()) {
                 const QString name = QString::fromStdString(member.first);
                 const QString memberPath = path.isEmpty() ? name : path + QLatin1Char('.') + name;
+                const QString memberInside = inside.isEmpty() ? name : inside + QLatin1Char('.') + name;
                 if (member.second.isString())
-                    text(name, QString::fromStdString(member.second.extract<std::string>()), memberPath, item,
-                         type);
-                walk(member.second, memberPath, item, type);
+                    text(name, QString::fromStdString(member.second.extract<std::string>()), memberPath,
+                         describedMember(owner, memberInside), item, type);
+                walk(member.second, memberPath, owner, memberInside, item, type);
             }
         } else if (value.type() == typeid(ArrayPtr)) {
             const ArrayPtr array = value.extract<ArrayPtr>();
             for (std::size_t i = 0; i < array->size(); ++i)
-                walk(array->get(unsigned(i)), path + QStringLiteral("[%1]").arg(i), item, type);
+                walk(array->get(unsigned(i)), path + QStringLiteral("[%1]").arg(i), owner,
+                     inside + QStringLiteral("[]"), item, type);
         }
     }
 
 private:
-    void text(const QString& name, const QString& value, const QString& path, int item, const QString& type) {
+    void text(const QString& name, const QString& value, const QString& path,
+              const KeymapMemberDescription* described, int item, const QString& type) {
         if (name.endsWith(QLatin1String("color"))) {
             static const QRegularExpression colour(QStringLiteral("^[0-9A-Fa-f]{8}$"));
             if (!colour.match(value).hasMatch())
@@ -113,18 +82,11 @@ private:
                         .arg(value));
             return;
         }
-        for (const Vocabulary& vocabulary : vocabularies()) {
-            if (name != QLatin1String(vocabulary.member))
-                continue;
-            QStringList values;
-            for (const char* known : vocabulary.values)
-                values << QLatin1String(known);
-            if (!values.contains(value))
-                add(path, item, type,
-                    QStringLiteral("\"%1\" is not one of %2")
-                        .arg(value, values.filter(QRegularExpression(QStringLiteral(".")))
-                                        .join(QStringLiteral(", "))));
-        }
+        if (described && !described->values.isEmpty() && !described->values.contains(value))
+            add(path, item, type,
+                QStringLiteral("\"%1\" is not one of %2")
+                    .arg(value, described->values.filter(QRegularExpression(QStringLiteral(".")))
+                                    .join(QStringLiteral(", "))));
     }
 
     void add(const QString& path, int item, const QString& type, const QString& message) {
@@ -143,15 +105,16 @@ void unknownValues(const LoadedDocument& document, FindingReport& report) {
     ValueWalk walk(document, report);
     for (const char* block : {"info", "param"}) {
         if (root->has(block))
-            walk.walk(root->get(block), QLatin1String(block), -1, QString());
+            walk.walk(root->get(block), QLatin1String(block), QLatin1String(block), QString(), -1, QString());
     }
     if (!root->has("keymaps") || root->get("keymaps").type() != typeid(ArrayPtr))
         return;
     const ArrayPtr elements = root->getArray("keymaps");
     for (int i = 0; i < document.elementOfItem.size(); ++i) {
         const int element = document.elementOfItem[i];
-        walk.walk(elements->get(unsigned(element)), QStringLiteral("keymaps[%1]").arg(element), element,
-                  document.config->items[i]->typeName);
+        const QString& type = document.config->items[i]->typeName;
+        walk.walk(elements->get(unsigned(element)), QStringLiteral("keymaps[%1]").arg(element), type,
+                  QString(), element, type);
     }
 }
 

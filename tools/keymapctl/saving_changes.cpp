@@ -1,5 +1,6 @@
 #include "saving_changes.h"
 
+#include "described_members.h"
 #include "suggest.h"
 
 #include <Poco/JSON/Array.h>
@@ -8,7 +9,6 @@
 #include <QMap>
 
 #include <algorithm>
-#include <memory>
 #include <sstream>
 
 namespace keymapctl {
@@ -48,84 +48,22 @@ QString kindName(const Var& value) {
 
 namespace {
 
-// The trees that a reader's writer produces, with every member that it writes only at times
-// present: what a keymap author may put there.
-using Samples = QVector<Var>;
+// Where a value stands in the library's description of the format: an owner (item type or block)
+// and the path inside it; nothing is known of a value outside the described members.
+struct Known {
+    QString owner;
+    QString path;
+    bool described = false;
 
-ObjectPtr sampleOf(const ConfigItem& item) {
-    return new Poco::JSON::Object(item.toJson());
-}
-
-Samples itemSamples(const QString& type) {
-    static QMap<QString, Samples> cache;
-    if (cache.contains(type))
-        return cache.value(type);
-    const std::unique_ptr<ConfigItem> item(CreateConfigItem(type));
-    Samples samples;
-    if (item) {
-        samples.append(sampleOf(*item));
-        // A second key, a complete tap sequence: written only when set.
-        const ConfigKey second = CreateConfigKey(QLatin1String(Device::Keyboard), 0x41, 30);
-        if (auto* composable = dynamic_cast<ComposableConfigItem*>(item.get()))
-            composable->secondKey = second;
-        if (auto* pair = dynamic_cast<PairConfigItem*>(item.get()))
-            pair->positive.secondKey = pair->negative.secondKey = second;
-        if (auto* spell = dynamic_cast<SpellConfigItem*>(item.get())) {
-            spell->tapInfo =
-                SpellTapInfo{0.5, 0.5, 1.0, 1.0, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0")};
-        }
-        samples.append(sampleOf(*item));
+    Known member(const QString& name) const {
+        const QString inside = path.isEmpty() ? name : path + QLatin1Char('.') + name;
+        return {owner, inside, described && describedMember(owner, inside)};
     }
-    cache.insert(type, samples);
-    return samples;
-}
+    Known element() const { return {owner, path + QStringLiteral("[]"), described}; }
+};
 
-Samples blockSamples(const QString& block) {
-    Samples samples;
-    if (block != QLatin1String("param") && block != QLatin1String("info"))
-        return samples;
-    for (const bool joystick : {false, true}) {
-        if (block == QLatin1String("param")) {
-            samples.append(ObjectPtr(new Poco::JSON::Object(KeymapParam().toJson(joystick))));
-            continue;
-        }
-        KeymapInfo info;
-        info.isJoystick = joystick;
-        info.characterId = 1;
-        info.featureImages = {{FeatureImageInfo()}};
-        samples.append(ObjectPtr(new Poco::JSON::Object(info.toJson())));
-    }
-    return samples;
-}
-
-Samples childrenOf(const Samples& samples, const std::string& name) {
-    Samples children;
-    for (const Var& sample : samples) {
-        if (isObject(sample) && sample.extract<ObjectPtr>()->has(name))
-            children.append(sample.extract<ObjectPtr>()->get(name));
-    }
-    return children;
-}
-
-Samples elementsOf(const Samples& samples, std::size_t index) {
-    Samples elements;
-    for (const Var& sample : samples) {
-        if (isArray(sample) && sample.extract<ArrayPtr>()->size() > 0) {
-            const ArrayPtr array = sample.extract<ArrayPtr>();
-            elements.append(array->get(unsigned(std::min(index, array->size() - 1))));
-        }
-    }
-    return elements;
-}
-
-QStringList memberNames(const Samples& samples, const ObjectPtr& saved) {
-    QStringList names;
-    for (const Var& sample : samples) {
-        if (isObject(sample)) {
-            for (const auto& member : *sample.extract<ObjectPtr>())
-                names << QString::fromStdString(member.first);
-        }
-    }
+QStringList memberNames(const Known& known, const ObjectPtr& saved) {
+    QStringList names = known.described ? describedMemberNames(known.owner, known.path) : QStringList();
     for (const auto& member : *saved)
         names << QString::fromStdString(member.first);
     names.removeDuplicates();
@@ -137,35 +75,36 @@ public:
     Comparison(const KeymapSource& file, QVector<SavingChange>& changes) : m_file(file), m_changes(changes) {}
 
     // owner names the object for messages: an item type, or a block.
-    void objects(const ObjectPtr& file, const ObjectPtr& saved, const Samples& samples, const QString& path,
+    void objects(const ObjectPtr& file, const ObjectPtr& saved, const Known& known, const QString& path,
                  const QString& owner) {
         for (const auto& member : *file) {
             const QString name = QString::fromStdString(member.first);
             const QString memberPath = path.isEmpty() ? name : path + QLatin1Char('.') + name;
+            const Known memberKnown = known.member(name);
             if (saved->has(member.first)) {
-                values(member.second, saved->get(member.first), childrenOf(samples, member.first), memberPath,
+                values(member.second, saved->get(member.first), memberKnown, memberPath,
                        owner.isEmpty() ? name : QStringLiteral("%1 \"%2\"").arg(owner, name));
-            } else if (!childrenOf(samples, member.first).isEmpty()) {
+            } else if (memberKnown.described) {
                 add(SavingChange::Dropped, memberPath, QStringLiteral("saving drops it"));
             } else {
                 add(SavingChange::UnknownMember, memberPath,
                     QStringLiteral("not a member of %1").arg(owner) +
-                        didYouMean(name, memberNames(samples, saved)));
+                        didYouMean(name, memberNames(known, saved)));
             }
         }
     }
 
-    void values(const Var& file, const Var& saved, const Samples& samples, const QString& path,
+    void values(const Var& file, const Var& saved, const Known& known, const QString& path,
                 const QString& owner) {
         if (isObject(file) && isObject(saved))
-            return objects(file.extract<ObjectPtr>(), saved.extract<ObjectPtr>(), samples, path, owner);
+            return objects(file.extract<ObjectPtr>(), saved.extract<ObjectPtr>(), known, path, owner);
         if (isArray(file) && isArray(saved)) {
             const ArrayPtr fileArray = file.extract<ArrayPtr>();
             const ArrayPtr savedArray = saved.extract<ArrayPtr>();
             for (std::size_t i = 0; i < fileArray->size(); ++i) {
                 const QString elementPath = path + QStringLiteral("[%1]").arg(i);
                 if (i < savedArray->size())
-                    values(fileArray->get(unsigned(i)), savedArray->get(unsigned(i)), elementsOf(samples, i),
+                    values(fileArray->get(unsigned(i)), savedArray->get(unsigned(i)), known.element(),
                            elementPath, owner);
                 else
                     add(SavingChange::Dropped, elementPath, QStringLiteral("saving drops this element"));
@@ -239,18 +178,6 @@ Var valueAt(const Var& root, const QString& path) {
     return value;
 }
 
-Var defaultValueAt(const QString& owner, const QString& path) {
-    const Samples samples = owner == QLatin1String("info") || owner == QLatin1String("param")
-                                ? blockSamples(owner)
-                                : itemSamples(owner);
-    for (const Var& sample : samples) {
-        const Var value = valueAt(sample, path);
-        if (!value.isEmpty())
-            return value;
-    }
-    return Var();
-}
-
 QByteArray jsonBytes(const Var& value) {
     std::ostringstream text;
     Poco::JSON::Stringifier::condense(value, text);
@@ -294,19 +221,20 @@ QVector<SavingChange> savingChanges(const LoadedDocument& document) {
                 const QString type = typeOfElement.value(int(i));
                 comparison.setItem(int(i), type);
                 comparison.values(elements->get(unsigned(i)), savedElements->get(unsigned(i)),
-                                  itemSamples(type), QStringLiteral("keymaps[%1]").arg(i), type);
+                                  Known{type, QString(), true}, QStringLiteral("keymaps[%1]").arg(i), type);
             }
             comparison.setItem(-1, QString());
             continue;
         }
         if (saved.root->has(member.first)) {
-            comparison.values(member.second, savedValue, blockSamples(name), name,
+            const bool block = name == QLatin1String("info") || name == QLatin1String("param");
+            comparison.values(member.second, savedValue, Known{name, QString(), block}, name,
                               QStringLiteral("the \"%1\" block").arg(name));
             continue;
         }
         Poco::JSON::Object one;
         one.set(member.first, member.second);
-        comparison.objects(new Poco::JSON::Object(one), saved.root, Samples(), QString(),
+        comparison.objects(new Poco::JSON::Object(one), saved.root, Known(), QString(),
                            QStringLiteral("the document"));
     }
     std::stable_sort(changes.begin(), changes.end(), [](const SavingChange& a, const SavingChange& b) {

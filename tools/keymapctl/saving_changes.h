@@ -35,8 +35,6 @@ QVector<SavingChange> savingChanges(const LoadedDocument& document);
 Poco::Dynamic::Var valueAt(const Poco::Dynamic::Var& root, const QString& path);
 // "an integer", "a text", "an object"... as the kind of a JSON value.
 QString kindName(const Poco::Dynamic::Var& value);
-// What a new item of the type, or a default "info" or "param" block, holds at a path inside it.
-Poco::Dynamic::Var defaultValueAt(const QString& owner, const QString& path);
 // The place of a member, or of the nearest object around it that the scan reached.
 ovelkeymapmanager::KeymapSourcePlace placeOf(const ovelkeymapmanager::KeymapSource& source, QString path);
 
