@@ -1,7 +1,8 @@
 // The exported functions: each fetches the manager and forwards to its member of the same name,
-// except those that only read a file's text as JSON, which hold no state.
+// except those that hold no state: reading a file's text as JSON, and moving a document.
 #include <keymapmanager/config/documentio_p.h>
 #include <keymapmanager/keymapmanager_p.h>
+#include <keymapmanager/retarget/retargetdocument_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -77,6 +78,13 @@ KeymapSource ReadKeymapSource(const QString& path, bool isJoystick) {
 }
 KeymapSource ParseKeymapSource(const QByteArray& text) {
     return keymapSource(text);
+}
+KeymapConfig* RetargetKeymapConfig(const KeymapConfig* config, QSize from, QSize to,
+                                   const KeymapRetargetOptions& options, KeymapRetargetReport* report) {
+    KeymapRetargetReport scratch;
+    KeymapRetargetReport& filled = report ? *report : scratch;
+    filled = KeymapRetargetReport();
+    return config ? retargetDocument(*config, from, to, options, filled) : nullptr;
 }
 
 } // namespace ovelkeymapmanager

@@ -6,6 +6,7 @@
 #include <Poco/JSON/Stringifier.h>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace keymapctl {
 
@@ -101,6 +102,26 @@ LoadedDocument loadDocument(const QString& path, bool joystick) {
     document.elementOfItem = document.report.itemElements;
     document.keptElements = keptElements(*document.config);
     return document;
+}
+
+QByteArray canonicalText(const KeymapConfig& config, const KeymapSource& source) {
+    QByteArray text = ConfigAndInfoSavedText(const_cast<KeymapConfig*>(&config));
+    const Poco::JSON::Object::Ptr& root = source.root;
+    if (!text.startsWith("{\n") || !root || !root->has("$schema"))
+        return text;
+    const QByteArray schema = jsonBytes(root->get("$schema"));
+    text.insert(2, "    \"$schema\": " + schema + ",\n");
+    return text;
+}
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true); // a directory that forbids a temporary file
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 int LoadedDocument::exitCode() const {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -24,8 +25,11 @@ const Command* findCommand(const QString& name) {
 void printUsage(QTextStream& stream) {
     stream << "Usage: keymapctl COMMAND [options] [arguments]\n\n"
               "The command-line tool for keymap authors.\n\nCommands:\n";
+    int width = 0;
     for (const Command& command : kCommands)
-        stream << "  " << QString::fromLatin1(command.name).leftJustified(8) << command.summary << "\n";
+        width = std::max(width, int(std::strlen(command.name)) + 2);
+    for (const Command& command : kCommands)
+        stream << "  " << QString::fromLatin1(command.name).leftJustified(width) << command.summary << "\n";
     stream << "\nRun 'keymapctl COMMAND --help' for a command's options.\n"
               "Exit codes: 0 ok, 1 a check found problems, 2 bad usage or an unreadable input.\n";
 }
