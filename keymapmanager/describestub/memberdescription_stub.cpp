@@ -71,8 +71,6 @@ QList<KeymapMemberDescription> DescribeKeymapMembers() {
     position(list, spell, QStringLiteral("tap_info.rel_center_pos"));
     add(list, QStringLiteral("Staring"), QStringLiteral("staring_range"), MemberRole::Size);
     add(list, QStringLiteral("RightStickEye"), QStringLiteral("staring_range"), MemberRole::Size);
-    position(list, QStringLiteral("Observe"), QStringLiteral("swipehold_info.rel_position"));
-    add(list, QStringLiteral("Observe"), QStringLiteral("swipehold_info.rel_radius"), MemberRole::Length);
     position(list, QStringLiteral("Curve"), QStringLiteral("rel_start_pos"));
     position(list, QStringLiteral("Curve"), QStringLiteral("rel_end_pos"));
     const QString fire = QStringLiteral("Fire");
