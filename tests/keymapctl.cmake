@@ -5,7 +5,7 @@ if(TARGET keymapctl)
     set(KEYMAPCTL_TEST_DIR ${CMAKE_CURRENT_SOURCE_DIR}/keymapctl)
     add_executable(keymapctl_pngprobe ${KEYMAPCTL_TEST_DIR}/pngprobe.cpp)
     target_link_libraries(keymapctl_pngprobe PRIVATE ${KEYMAP_QT}::Gui)
-    foreach(group check lint format macro key items render import)
+    foreach(group check lint format macro key items render import retarget)
         add_test(NAME keymapctl_${group}
             COMMAND bash ${KEYMAPCTL_TEST_DIR}/run.sh $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR} ${group})
         set_tests_properties(keymapctl_${group} PROPERTIES TIMEOUT 300
