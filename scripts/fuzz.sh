@@ -16,7 +16,7 @@ mkdir -p "$work" "$build_dir/fuzz-artifacts"
 python3 - "$root" "$shared" "$work/seeds" <<'PYTHON'
 import glob, json, os, shutil, sys
 root, shared, out = sys.argv[1:4]
-targets = ["document", "item", "featureimage", "macro"]
+targets = ["document", "item", "featureimage", "macro", "retarget"]
 for target in targets:
     os.makedirs(os.path.join(out, target))
     for seed in glob.glob(os.path.join(root, "fuzz/seeds", target, "*")):
@@ -38,6 +38,9 @@ def lines_in(value, found):
 for path in documents:
     base = os.path.basename(path)
     shutil.copy(path, os.path.join(out, "document", base))
+    # Documents for moving: as they are (screens from a hash) and with a line of screens and options.
+    shutil.copy(path, os.path.join(out, "retarget", base))
+    write("retarget", f"wide-{base}", b"1280 720 2560 1080 1 1.7778 0:4\n" + open(path, "rb").read())
     try:
         document = json.load(open(path, encoding="utf-8"))
     except ValueError:
@@ -72,14 +75,14 @@ dict="$work/keymap.dict"
 } > "$dict"
 
 declare -A seeds=([load_keymap_fuzzer]=document [load_joystick_fuzzer]=document [item_fuzzer]=item
-                  [featureimage_fuzzer]=featureimage [macro_fuzzer]=macro)
+                  [featureimage_fuzzer]=featureimage [macro_fuzzer]=macro [retarget_fuzzer]=retarget)
 declare -A max_len=([load_keymap_fuzzer]=16384 [load_joystick_fuzzer]=16384 [item_fuzzer]=8192
-                    [featureimage_fuzzer]=16384 [macro_fuzzer]=4096)
+                    [featureimage_fuzzer]=16384 [macro_fuzzer]=4096 [retarget_fuzzer]=16384)
 export QT_QPA_PLATFORM=offscreen
 export QT_LOGGING_RULES="*.debug=false;*.warning=false" # libpng's warnings on broken images would flood
 status=0
 summary=()
-for target in load_keymap_fuzzer load_joystick_fuzzer item_fuzzer featureimage_fuzzer macro_fuzzer; do
+for target in load_keymap_fuzzer load_joystick_fuzzer item_fuzzer featureimage_fuzzer macro_fuzzer retarget_fuzzer; do
     binary="$build_dir/fuzz/$target"
     corpus="$build_dir/fuzz-corpus/$target"
     log="$work/$target.log"
