@@ -34,9 +34,11 @@ bool zeroMeansWorkPosition(const QString& owner, const QString& point) {
 
 // Text members that may hold positions in a form of their own, which this library does not read:
 // kept as written, and said so when they hold anything.
-bool isOpaqueGeometry(const QString& owner, const std::string& member) {
-    return owner == QLatin1String("Curve") && member == "rel_all_points_pos";
-}
+struct OpaqueMember {
+    const char* owner;
+    const char* member;
+};
+const OpaqueMember kOpaqueGeometry[] = {{"Curve", "rel_all_points_pos"}};
 
 bool isFinite(const QPointF& point) {
     return std::isfinite(point.x()) && std::isfinite(point.y());
@@ -165,10 +167,12 @@ public:
             auto visit = [&](Object& holder) { moveMacroLines(holder, member, where); };
             forEachHolder(object, member, 0, where, visit);
         }
-        for (const auto& member : object) {
-            if (isOpaqueGeometry(owner, member.first) && member.second.isString() &&
-                !member.second.extract<std::string>().empty())
-                note(where.text(member.first),
+        for (const OpaqueMember& opaque : kOpaqueGeometry) {
+            if (owner != QLatin1String(opaque.owner))
+                continue;
+            const Poco::Dynamic::Var text = object.get(opaque.member);
+            if (text.isString() && !text.extract<std::string>().empty())
+                note(where.text(opaque.member),
                      QStringLiteral("kept as written: the editor's own text of the path's points, "
                                     "which this library does not read"),
                      true);
