@@ -4,7 +4,7 @@
 #include "support/fuzzsupport.h"
 
 #include <keymapmanager/config/configitem.h>
-#include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/items/itemfactory_p.h>
 
 #include <memory>
 #include <sstream>

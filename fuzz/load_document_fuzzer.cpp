@@ -3,7 +3,7 @@
 // text that loads back without a failure into the very same text.
 #include "support/fuzzsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/keymapmanager.h>
 
 #include <memory>

@@ -7,7 +7,7 @@
 // changes nothing.
 #include "support/fuzzsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/keymapmanager.h>
 
 #include <QCryptographicHash>

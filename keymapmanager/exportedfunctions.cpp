@@ -1,6 +1,8 @@
 // The exported functions: each fetches the manager and forwards to its member of the same name,
-// except those that hold no state: reading a file's text as JSON, and moving a document.
-#include <keymapmanager/config/documentio_p.h>
+// except those that hold no state: reading a file's text as JSON, describing the members, and moving
+// a document.
+#include <keymapmanager/document/documentdescription_p.h>
+#include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/keymapmanager_p.h>
 #include <keymapmanager/retarget/retargetdocument_p.h>
 
@@ -71,6 +73,12 @@ QStringList ConfigItemTypeNames() {
 }
 QString ConfigItemClassName(const QString& typeName) {
     return KeymapManager::instance().ConfigItemClassName(typeName);
+}
+
+QList<KeymapMemberDescription> DescribeKeymapMembers() {
+    // Made once: the lists do not change while the library is loaded.
+    static const QList<KeymapMemberDescription> members = describeDocument();
+    return members;
 }
 KeymapSource ReadKeymapSource(const QString& path, bool isJoystick) {
     // A keymap load reads the keymap templates, a joystick load the other set.

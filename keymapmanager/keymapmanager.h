@@ -10,6 +10,7 @@
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/export.h>
 #include <keymapmanager/items/allitems.h>
+#include <keymapmanager/json/memberdescription.h>
 #include <keymapmanager/retarget/retarget.h>
 
 #include <QEvent>
@@ -69,6 +70,10 @@ OVEL_KEYMAPMANAGER_EXPORT QStringList ConfigItemTypeNames();
 // The class that CreateConfigItem makes for a type name ("RightWalk" gives
 // "MouseRightWalkConfigItem"); empty for a name no class has.
 OVEL_KEYMAPMANAGER_EXPORT QString ConfigItemClassName(const QString& typeName);
+// Every member a document may hold: for each item type (in the order of ConfigItemTypeNames), then
+// for "info" and "param", each member and object with its path, JSON kind, rules, default,
+// vocabulary and geometry role, as the library's own reading and writing see them.
+OVEL_KEYMAPMANAGER_EXPORT QList<KeymapMemberDescription> DescribeKeymapMembers();
 
 // Loads exactly as LoadKeymapConfigAndInfo (isJoystick false) or LoadJoystickConfigAndInfo
 // (isJoystick true) do, notification included, and also describes the first problem in *report

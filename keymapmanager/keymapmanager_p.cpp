@@ -1,8 +1,8 @@
 // KeymapManager: the members behind the exported functions, each handing the work to its subsystem.
 #include <keymapmanager/keymapmanager_p.h>
 
-#include <keymapmanager/config/documentio_p.h>
-#include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/document/documentio_p.h>
+#include <keymapmanager/items/itemfactory_p.h>
 #include <keymapmanager/keys/keynames_p.h>
 #include <keymapmanager/keys/keyquestions_p.h>
 #include <keymapmanager/macro/textconversion_p.h>

@@ -4,7 +4,7 @@
 // quietly. Which files the JSON library accepts is not assumed.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <Poco/JSON/Parser.h>
 #include <QDir>

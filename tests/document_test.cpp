@@ -1,7 +1,7 @@
 // Keymap documents: templates, the file format, partial loads with their notification, saving.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <QDir>
 #include <QFile>

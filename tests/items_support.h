@@ -4,7 +4,7 @@
 
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/items/itemfactory_p.h>
 #include <keymapmanager/items/allitems.h>
 
 #include <Poco/Exception.h>

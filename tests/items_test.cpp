@@ -2,7 +2,7 @@
 // the example documents in examples/, which together hold every type.
 #include "items_support.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/config/keymapconfig.h>
 
 #include <QSet>

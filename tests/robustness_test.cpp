@@ -5,7 +5,7 @@
 #include "support/forgedpng.h"
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <QBuffer>
 #include <QDir>

@@ -3,7 +3,7 @@
 // save that succeeds keeps the file's permissions and writes through a symbolic link.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // state; in every build it shows that each broken load is notified exactly once.
 #include "support/testsupport.h"
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <QRect>
 #include <QThreadPool>

@@ -1,6 +1,8 @@
 #include <keymapmanager/config/configitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
+#include <keymapmanager/config/configitem_p.h>
+#include <keymapmanager/config/configkey_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 #include <utility>
 
@@ -33,6 +35,10 @@ Poco::JSON::Object ConfigItem::toJson() const {
 
 void ConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readMembers(object, *this);
+}
+
+void describeMembers(json::Describer& describer, ConfigItem& item) {
+    jsonMembers(describer, item);
 }
 
 bool ConfigItem::isKeyUnset() const {

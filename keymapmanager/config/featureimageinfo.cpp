@@ -1,6 +1,6 @@
 #include <keymapmanager/config/featureimageinfo.h>
 
-#include <keymapmanager/json/json_p.h>
+#include <keymapmanager/config/featureimageinfo_p.h>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -51,63 +51,44 @@ FeatureImageInfo::FeatureImageInfo(const FeatureImageInfo& other) = default;
 FeatureImageInfo& FeatureImageInfo::operator=(const FeatureImageInfo& other) = default;
 FeatureImageInfo::~FeatureImageInfo() = default;
 
-Poco::JSON::Object FeatureImageInfo::toJson() const {
+void PngImage::read(json::Members parent, const char* name) {
+    QString base64;
+    json::read(parent, name, base64); // converted alike either way, so the same values fail
+    if (decode)
+        image = FeatureImageInfo::decodePng(QByteArray::fromBase64(base64.toLatin1()));
+}
+
+void PngImage::write(json::Object& target, const char* name) const {
     QByteArray png;
     if (!image.isNull()) {
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         imageToSave(image).save(&buffer, "PNG");
     }
+    target.set(name, png.toBase64().toStdString());
+}
 
-    json::Object rectObject;
-    json::put(rectObject, "rel_x", rect.x());
-    json::put(rectObject, "rel_y", rect.y());
-    json::put(rectObject, "rel_width", rect.width());
-    json::put(rectObject, "rel_height", rect.height());
-
-    json::Object resolutionObject;
-    json::put(resolutionObject, "rel_width", resolution.width());
-    json::put(resolutionObject, "rel_height", resolution.height());
-
+Poco::JSON::Object FeatureImageInfo::toJson() const {
     json::Object object;
-    object.set("image", png.toBase64().toStdString());
-    json::put(object, "rect", std::move(rectObject));
-    json::put(object, "resolution", std::move(resolutionObject));
+    json::writeMembers(object, StoredFeatureImage{const_cast<FeatureImageInfo&>(*this), false});
     return object;
 }
 
+// Whether the object holds the three members of an image record.
 bool FeatureImageInfo::readGeometry(Poco::JSON::Object& object) {
-    if (!object.has("rect") || !object.has("resolution") || !object.has("image"))
-        return false;
-    const json::ObjectPtr rectObject = json::object(object, "rect");
-    double x = 0, y = 0, width = 0, height = 0;
-    json::read(rectObject, "rel_x", x);
-    json::read(rectObject, "rel_y", y);
-    json::read(rectObject, "rel_width", width);
-    json::read(rectObject, "rel_height", height);
-    rect = QRectF(x, y, width, height);
-
-    const json::ObjectPtr resolutionObject = json::object(object, "resolution");
-    int resolutionWidth = 0, resolutionHeight = 0;
-    json::read(resolutionObject, "rel_width", resolutionWidth);
-    json::read(resolutionObject, "rel_height", resolutionHeight);
-    resolution = QSize(resolutionWidth, resolutionHeight);
-    return true;
+    return object.has("rect") && object.has("resolution") && object.has("image");
 }
 
 void FeatureImageInfo::fromJson(Poco::JSON::Object& object) {
-    if (!readGeometry(object))
-        return;
-    QString base64;
-    json::read(object, "image", base64);
-    image = decodePng(QByteArray::fromBase64(base64.toLatin1()));
+    StoredFeatureImage stored{*this, true};
+    if (readGeometry(object))
+        json::readMembers(object, stored);
 }
 
 void FeatureImageInfo::fromJsonWithoutImage(Poco::JSON::Object& object) {
-    if (!readGeometry(object))
-        return;
-    QString base64;
-    json::read(object, "image", base64); // converted as fromJson does, so the same values fail
+    StoredFeatureImage stored{*this, false};
+    if (readGeometry(object))
+        json::readMembers(object, stored);
 }
 
 QImage FeatureImageInfo::decodePng(const QByteArray& png) {

@@ -1,7 +1,10 @@
 #include <keymapmanager/config/keymapconfig.h>
 
 #include <keymapmanager/config/configitem.h>
-#include <keymapmanager/json/json_p.h>
+#include <keymapmanager/config/featureimageinfo_p.h>
+#include <keymapmanager/config/keymapconfig_p.h>
+#include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 #include <Poco/JSON/Array.h>
 
@@ -9,62 +12,21 @@
 
 namespace ovelkeymapmanager {
 
-Poco::JSON::Object KeymapInfo::toJson() const {
-    json::Object object;
-    json::put(object, "background_color", backgroundColour);
-    json::put(object, "visibility", visible);
-    json::put(object, "is_joystick", isJoystick);
-    json::put(object, "response_cursor_point_icon", responseCursorPointIcon);
-    if (isJoystick) {
-        json::put(object, "transparent_joystick", transparentJoystick);
-    } else {
-        json::put(object, "transparent_mouse", transparentMousePolicy);
-        json::put(object, "transparent_ESC", transparentEsc);
-        json::put(object, "transparent_wheel", transparentWheel);
-        json::put(object, "transparent_mouse_windows_raw_move_period", rawMovePeriod);
-        json::put(object, "transparent_mouse_windows_raw_move_sensitivity", rawMoveSensitivity);
-        json::put(object, "transparent_keyboard", transparentKeyboard);
-    }
-    if (!featureImages.isEmpty()) {
-        Poco::JSON::Array::Ptr groups(new Poco::JSON::Array);
-        for (const QList<FeatureImageInfo>& group : featureImages) {
-            Poco::JSON::Array::Ptr images(new Poco::JSON::Array);
-            for (const FeatureImageInfo& image : group)
-                images->add(json::ObjectPtr(new json::Object(image.toJson())));
-            groups->add(images);
-        }
-        object.set("feature_images", groups);
-    }
-    if (characterId != -1)
-        json::put(object, "character_id", characterId);
-    return object;
-}
+namespace {
 
-void KeymapInfo::fromJson(Poco::JSON::Object::Ptr object) {
-    read(std::move(object), true);
-}
+// "feature_images": groups of images. Elements of the wrong kind are skipped; an inner array
+// without objects is an empty group.
+struct FeatureImages : json::Hook {
+    QList<QList<FeatureImageInfo>>& groups;
+    bool decodeImages;
 
-void KeymapInfo::fromJsonWithoutImages(Poco::JSON::Object::Ptr object) {
-    read(std::move(object), false);
-}
+    FeatureImages(QList<QList<FeatureImageInfo>>& groups, bool decodeImages)
+        : groups(groups), decodeImages(decodeImages) {}
 
-void KeymapInfo::read(Poco::JSON::Object::Ptr object, bool decodeImages) {
-    json::readIf(object, "transparent_mouse", transparentMousePolicy);
-    json::read(object, "background_color", backgroundColour);
-    json::read(object, "visibility", visible);
-    json::readIf(object, "transparent_ESC", transparentEsc);
-    json::readIf(object, "transparent_wheel", transparentWheel);
-    json::readIf(object, "is_joystick", isJoystick);
-    json::readIf(object, "transparent_mouse_windows_raw_move_period", rawMovePeriod);
-    json::readIf(object, "transparent_mouse_windows_raw_move_sensitivity", rawMoveSensitivity);
-    json::readIf(object, "transparent_keyboard", transparentKeyboard);
-    json::readIf(object, "transparent_joystick", transparentJoystick);
-    json::readIf(object, "response_cursor_point_icon", responseCursorPointIcon);
-    if (object->has("feature_images")) {
-        // Elements of the wrong kind are skipped; an inner array without objects is an empty group.
-        const Poco::JSON::Array::Ptr groups = json::array(object, "feature_images");
-        for (std::size_t g = 0; g < groups->size(); ++g) {
-            const Poco::JSON::Array::Ptr images = groups->getArray(static_cast<unsigned>(g));
+    void read(json::Members parent, const char* name) {
+        const Poco::JSON::Array::Ptr groupArrays = json::array(parent, name);
+        for (std::size_t g = 0; g < groupArrays->size(); ++g) {
+            const Poco::JSON::Array::Ptr images = groupArrays->getArray(static_cast<unsigned>(g));
             if (images.isNull())
                 continue;
             QList<FeatureImageInfo> group;
@@ -79,65 +41,141 @@ void KeymapInfo::read(Poco::JSON::Object::Ptr object, bool decodeImages) {
                     info.fromJsonWithoutImage(*image);
                 group.append(info);
             }
-            featureImages.append(group);
+            groups.append(group);
         }
     }
-    json::readIf(object, "character_id", characterId);
+
+    void write(json::Object& target, const char* name) const {
+        Poco::JSON::Array::Ptr groupArrays(new Poco::JSON::Array);
+        for (const QList<FeatureImageInfo>& group : groups) {
+            Poco::JSON::Array::Ptr images(new Poco::JSON::Array);
+            for (const FeatureImageInfo& image : group)
+                images->add(json::ObjectPtr(new json::Object(image.toJson())));
+            groupArrays->add(images);
+        }
+        target.set(name, groupArrays);
+    }
+
+    static const char* kind() { return "array"; }
+    // Every element of every group is an image record.
+    void describeInside(json::Describer& describer, const char* name) const {
+        FeatureImageInfo image;
+        StoredFeatureImage stored{image, false};
+        json::Describer images = describer.inside(QLatin1String(name) + QLatin1String("[][]"));
+        jsonMembers(images, stored);
+    }
+};
+
+// The info block, whose members depend on the kind of document, and whether reading decodes images.
+struct InfoMembers {
+    KeymapInfo& info;
+    bool decodeImages;
+};
+
+template <typename Io> void jsonMembers(Io& io, InfoMembers& members) {
+    KeymapInfo& info = members.info;
+    const json::OnlyIn keymap = json::onlyIn(json::kKeymapDocument, info.isJoystick);
+    const json::OnlyIn joystick = json::onlyIn(json::kJoystickDocument, info.isJoystick);
+    io.optional("transparent_mouse", json::oneOf(info.transparentMousePolicy, MouseTransparency::Values),
+                keymap);
+    io.required("background_color", info.backgroundColour);
+    io.required("visibility", info.visible);
+    io.optional("transparent_ESC", info.transparentEsc, keymap);
+    io.optional("transparent_wheel", info.transparentWheel, keymap);
+    io.optional("is_joystick", info.isJoystick);
+    io.optional("transparent_mouse_windows_raw_move_period", info.rawMovePeriod, keymap);
+    io.optional("transparent_mouse_windows_raw_move_sensitivity", info.rawMoveSensitivity, keymap);
+    io.optional("transparent_keyboard", info.transparentKeyboard, keymap);
+    io.optional("transparent_joystick", info.transparentJoystick, joystick);
+    io.optional("response_cursor_point_icon", info.responseCursorPointIcon);
+    io.optional("feature_images", FeatureImages(info.featureImages, members.decodeImages),
+                json::writtenWhen("there are feature images", [&] { return !info.featureImages.isEmpty(); }));
+    io.optional("character_id", info.characterId,
+                json::writtenWhen("it is not -1", [&] { return info.characterId != -1; }));
+}
+
+// The param block: a keymap document writes the wheel, transparent-wheel and virtual-joystick
+// objects, a joystick document only the transparent-joystick object; reading takes any of them.
+struct ParamMembers {
+    KeymapParam& param;
+    bool isJoystick;
+};
+
+template <typename Io> void jsonMembers(Io& io, ParamMembers& members) {
+    KeymapParam& param = members.param;
+    const json::OnlyIn keymap = json::onlyIn(json::kKeymapDocument, members.isJoystick);
+    io.optional(
+        "wheel_policy",
+        [&](auto& wheel) {
+            wheel.required("zoom_first_interval", param.zoomFirstInterval);
+            wheel.required("zoom_last_idle", param.zoomLastIdle);
+            wheel.required("zoom_period", param.zoomPeriod);
+            wheel.required("zoom_steps", param.zoomSteps);
+            wheel.required("zoom_margin", param.zoomMargin);
+            wheel.required("zoom_step_distance", json::length(param.zoomStepDistance));
+            wheel.optional("zoom_operation_shortcut_mode", param.zoomOperationShortcutMode);
+            wheel.optional("zoom_degree", param.zoomDegree);
+            wheel.optional("small_point_move_first", param.smallPointMoveFirst);
+            wheel.required("wheel_step_distance", json::length(param.wheelStepDistance));
+        },
+        keymap);
+    io.optional(
+        "transparent_wheel_policy",
+        [&](auto& wheel) {
+            wheel.optional("sensitivity", param.transparentWheelSensitivity);
+            wheel.optional("protocol_version", param.transparentWheelProtocolVersion);
+        },
+        keymap);
+    io.optional(
+        "transparent_joystick_policy",
+        [&](auto& joystick) {
+            joystick.optional("protocol_version", param.transparentJoystickProtocolVersion);
+        },
+        json::onlyIn(json::kJoystickDocument, members.isJoystick));
+    io.optional(
+        "virtual_joystick",
+        [&](auto& joystick) { joystick.optional("enable", param.virtualJoystickEnabled); }, keymap);
+}
+
+} // namespace
+
+Poco::JSON::Object KeymapInfo::toJson() const {
+    json::Object object;
+    json::writeMembers(object, InfoMembers{const_cast<KeymapInfo&>(*this), false});
+    return object;
+}
+
+void KeymapInfo::fromJson(Poco::JSON::Object::Ptr object) {
+    read(std::move(object), true);
+}
+
+void KeymapInfo::fromJsonWithoutImages(Poco::JSON::Object::Ptr object) {
+    read(std::move(object), false);
+}
+
+void KeymapInfo::read(Poco::JSON::Object::Ptr object, bool decodeImages) {
+    InfoMembers members{*this, decodeImages};
+    json::readMembers(object, members);
 }
 
 Poco::JSON::Object KeymapParam::toJson(bool isJoystick) const {
     json::Object object;
-    if (isJoystick) {
-        json::Object joystick;
-        json::put(joystick, "protocol_version", transparentJoystickProtocolVersion);
-        json::put(object, "transparent_joystick_policy", std::move(joystick));
-        return object;
-    }
-    json::Object wheel;
-    json::put(wheel, "zoom_first_interval", zoomFirstInterval);
-    json::put(wheel, "zoom_steps", zoomSteps);
-    json::put(wheel, "zoom_period", zoomPeriod);
-    json::put(wheel, "zoom_margin", zoomMargin);
-    json::put(wheel, "zoom_last_idle", zoomLastIdle);
-    json::put(wheel, "wheel_step_distance", wheelStepDistance);
-    json::put(wheel, "zoom_step_distance", zoomStepDistance);
-    json::put(wheel, "zoom_operation_shortcut_mode", zoomOperationShortcutMode);
-    json::put(wheel, "zoom_degree", zoomDegree);
-    json::put(wheel, "small_point_move_first", smallPointMoveFirst);
-    json::put(object, "wheel_policy", std::move(wheel));
-
-    json::Object transparentWheel;
-    json::put(transparentWheel, "sensitivity", transparentWheelSensitivity);
-    json::put(transparentWheel, "protocol_version", transparentWheelProtocolVersion);
-    json::put(object, "transparent_wheel_policy", std::move(transparentWheel));
-
-    json::Object virtualJoystick;
-    json::put(virtualJoystick, "enable", virtualJoystickEnabled);
-    json::put(object, "virtual_joystick", std::move(virtualJoystick));
+    json::writeMembers(object, ParamMembers{const_cast<KeymapParam&>(*this), isJoystick});
     return object;
 }
 
 void KeymapParam::fromJson(Poco::JSON::Object::Ptr object) {
-    if (const json::ObjectPtr wheel = json::optionalObject(object, "wheel_policy")) {
-        json::read(wheel, "zoom_first_interval", zoomFirstInterval);
-        json::read(wheel, "zoom_last_idle", zoomLastIdle);
-        json::read(wheel, "zoom_period", zoomPeriod);
-        json::read(wheel, "zoom_steps", zoomSteps);
-        json::read(wheel, "zoom_margin", zoomMargin);
-        json::read(wheel, "zoom_step_distance", zoomStepDistance);
-        json::readIf(wheel, "zoom_operation_shortcut_mode", zoomOperationShortcutMode);
-        json::readIf(wheel, "zoom_degree", zoomDegree);
-        json::readIf(wheel, "small_point_move_first", smallPointMoveFirst);
-        json::read(wheel, "wheel_step_distance", wheelStepDistance);
-    }
-    if (const json::ObjectPtr transparentWheel = json::optionalObject(object, "transparent_wheel_policy")) {
-        json::readIf(transparentWheel, "sensitivity", transparentWheelSensitivity);
-        json::readIf(transparentWheel, "protocol_version", transparentWheelProtocolVersion);
-    }
-    if (const json::ObjectPtr joystick = json::optionalObject(object, "transparent_joystick_policy"))
-        json::readIf(joystick, "protocol_version", transparentJoystickProtocolVersion);
-    if (const json::ObjectPtr virtualJoystick = json::optionalObject(object, "virtual_joystick"))
-        json::readIf(virtualJoystick, "enable", virtualJoystickEnabled);
+    ParamMembers members{*this, false};
+    json::readMembers(object, members);
+}
+
+void describeBlocks(QList<KeymapMemberDescription>& out) {
+    KeymapInfo info;
+    InfoMembers infoMembers{info, false};
+    json::describe(out, QStringLiteral("info"), infoMembers);
+    KeymapParam param;
+    ParamMembers paramMembers{param, false};
+    json::describe(out, QStringLiteral("param"), paramMembers);
 }
 
 KeymapConfig::KeymapConfig() : info(new KeymapInfo), param(new KeymapParam) {}

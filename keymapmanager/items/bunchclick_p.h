@@ -2,13 +2,13 @@
 // BunchClickSettings on a virtual controller button, and fields of the same names on a bunch-click item.
 #pragma once
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/itemrecords.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
 template <typename Io, typename Settings> void bunchClickMembers(Io& io, Settings& settings) {
-    io.required("bunch_click_type", settings.bunchClickType);
+    io.required("bunch_click_type", json::oneOf(settings.bunchClickType, BunchClickMode::Values));
     io.required("bunch_click_continue_number", settings.continueNumber);
     io.required("bunch_click_one_off_number", settings.oneOffNumber);
 }

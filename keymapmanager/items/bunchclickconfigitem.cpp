@@ -2,6 +2,8 @@
 
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/bunchclick_p.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -21,6 +23,10 @@ Poco::JSON::Object BunchClickConfigItem::toJson() const {
 
 void BunchClickConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ComposableConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, BunchClickConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

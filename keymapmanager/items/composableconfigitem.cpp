@@ -1,6 +1,8 @@
 #include <keymapmanager/items/composableconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
+#include <keymapmanager/config/configkey_p.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 #include <utility>
 
@@ -8,7 +10,8 @@ namespace ovelkeymapmanager {
 
 // A chord writes its second key; a single key writes none.
 template <typename Io> static void jsonMembers(Io& io, ComposableConfigItem& item) {
-    io.optional("second_key", item.secondKey, [&] { return item.hasSecondKey(); });
+    io.optional("second_key", item.secondKey,
+                json::writtenWhen("a complete key", [&] { return item.hasSecondKey(); }));
 }
 
 ComposableConfigItem::ComposableConfigItem(QString typeName) : ConfigItem(std::move(typeName)) {}
@@ -41,6 +44,10 @@ QString ComposableConfigItem::composedKeyText() const {
 
 bool ComposableConfigItem::hasSecondKey() const {
     return secondKey.isComplete();
+}
+
+void describeMembers(json::Describer& describer, ComposableConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

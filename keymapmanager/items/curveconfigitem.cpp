@@ -1,7 +1,9 @@
 #include <keymapmanager/items/curveconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -23,6 +25,10 @@ Poco::JSON::Object CurveConfigItem::toJson() const {
 
 void CurveConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ComposableConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, CurveConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

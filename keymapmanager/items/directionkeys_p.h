@@ -2,7 +2,7 @@
 // members of the item's own object, read in that order and always all four written.
 #pragma once
 
-#include <keymapmanager/json/jsonmembers_p.h>
+#include <keymapmanager/config/configkey_p.h>
 #include <keymapmanager/items/diamondconfigitem.h>
 
 namespace ovelkeymapmanager {

@@ -2,6 +2,8 @@
 
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/directionkeys_p.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -30,6 +32,10 @@ bool EyeConfigItem::isKeyUnset() const {
 
 bool EyeConfigItem::isKeyMatch(const ConfigKey& given) const {
     return directionKeysMatch(given);
+}
+
+void describeMembers(json::Describer& describer, EyeConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -14,8 +14,8 @@ struct InvalidZone {
 
 template <typename Io> void jsonMembers(Io& io, InvalidZone& zone) {
     io.required("enable", zone.enable);
-    io.required("rel_radius_inside_invalid_zone", zone.innerRadius);
-    io.required("rel_radius_outside_invalid_zone", zone.outerRadius);
+    io.required("rel_radius_inside_invalid_zone", json::length(zone.innerRadius));
+    io.required("rel_radius_outside_invalid_zone", json::length(zone.outerRadius));
 }
 
 } // namespace ovelkeymapmanager

@@ -1,12 +1,14 @@
 #include <keymapmanager/items/joystickleftwalkconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
 template <typename Io> static void jsonMembers(Io& io, JoystickLeftWalkConfigItem& item) {
-    io.required("rel_radius", item.radius);
+    io.required("rel_radius", json::length(item.radius));
     io.optional("stop_policy", [&](auto& stop) {
         stop.required("delay_time", item.stopDelayTime);
         stop.required("response_time", item.stopResponseTime);
@@ -33,6 +35,10 @@ Poco::JSON::Object JoystickLeftWalkConfigItem::toJson() const {
 
 void JoystickLeftWalkConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, JoystickLeftWalkConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,13 +1,15 @@
 #include <keymapmanager/items/joystickrighteyeconfigitem.h>
 
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
 #include <keymapmanager/items/staringarea_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
 template <typename Io> static void jsonMembers(Io& io, JoystickRightEyeConfigItem& item) {
     io.required("sensitivity", item.sensitivity);
-    io.required("staring_range", StaringRangeSize{item.staringRange});
+    io.required("staring_range", item.staringRange);
     io.required("reset_policy", ResetPolicy{item});
 }
 
@@ -25,6 +27,10 @@ Poco::JSON::Object JoystickRightEyeConfigItem::toJson() const {
 
 void JoystickRightEyeConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, JoystickRightEyeConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

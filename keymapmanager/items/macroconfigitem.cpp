@@ -1,13 +1,15 @@
 #include <keymapmanager/items/macroconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
 template <typename Io> static void jsonMembers(Io& io, MacroConfigItem& item) {
-    io.optional("press_actions", item.pressActions);
-    io.optional("release_actions", item.releaseActions);
+    io.optional("press_actions", json::macroText(item.pressActions));
+    io.optional("release_actions", json::macroText(item.releaseActions));
 }
 
 MacroConfigItem::MacroConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Macro)) {}
@@ -20,6 +22,10 @@ Poco::JSON::Object MacroConfigItem::toJson() const {
 
 void MacroConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ComposableConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, MacroConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

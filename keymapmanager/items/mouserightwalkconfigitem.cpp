@@ -1,7 +1,9 @@
 #include <keymapmanager/items/mouserightwalkconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -13,7 +15,7 @@ template <typename Io> static void jsonMembers(Io& io, MouseRightWalkConfigItem&
         firstMove.required("period", item.firstMovePeriod);
         firstMove.required("steps", item.firstMoveSteps);
         firstMove.required("speed", item.firstMoveSpeed);
-        firstMove.required("rel_radius", item.firstMoveRadius);
+        firstMove.required("rel_radius", json::length(item.firstMoveRadius));
     });
 }
 
@@ -29,6 +31,10 @@ Poco::JSON::Object MouseRightWalkConfigItem::toJson() const {
 
 void MouseRightWalkConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, MouseRightWalkConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,7 +1,9 @@
 #include <keymapmanager/items/observeconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -24,6 +26,10 @@ Poco::JSON::Object ObserveConfigItem::toJson() const {
 
 void ObserveConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ComposableConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, ObserveConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

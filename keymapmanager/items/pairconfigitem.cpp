@@ -1,6 +1,8 @@
 #include <keymapmanager/items/pairconfigitem.h>
 
+#include <keymapmanager/items/itemmembers_p.h>
 #include <keymapmanager/items/keypair_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 #include <utility>
 
@@ -51,6 +53,10 @@ bool PairConfigItem::isComposedKeyMatch(const ConfigKey& given, const ConfigKey&
 bool PairConfigItem::setMatchedSide(bool positiveMatches, bool negativeMatches) const {
     matchedSide = positiveMatches ? 1 : negativeMatches ? 2 : 0;
     return matchedSide != 0;
+}
+
+void describeMembers(json::Describer& describer, PairConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

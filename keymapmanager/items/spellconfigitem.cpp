@@ -1,8 +1,9 @@
 #include <keymapmanager/items/spellconfigitem.h>
 
-#include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
 #include <keymapmanager/items/spellrecords_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 #include <memory>
 
@@ -12,7 +13,8 @@ template <typename Io> static void jsonMembers(Io& io, SpellConfigItem& item) {
     io.required("spell_info", item.aimInfo);
     io.required("swipehold_info", item.swipeholdInfo);
     io.required("spell_option", item.spellOption);
-    io.optional("tap_info", item.tapInfo, [&] { return item.tapInfo.isComplete(); });
+    io.optional("tap_info", item.tapInfo,
+                json::writtenWhen("a complete tap sequence", [&] { return item.tapInfo.isComplete(); }));
 }
 
 SpellConfigItem::SpellConfigItem() : ComposableConfigItem(QLatin1String(TypeName::Spell)) {}
@@ -28,20 +30,12 @@ void SpellConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
 }
 
 SwipeholdConfigItem* SpellConfigItem::swipeholdItem() const {
-    std::unique_ptr<ConfigItem> created(createConfigItemByType(QLatin1String(TypeName::Swipehold)));
-    auto* const item = dynamic_cast<SwipeholdConfigItem*>(created.get());
-    if (!item)
-        return nullptr;
+    auto item = std::make_unique<SwipeholdConfigItem>();
+    swipeholdSettings(*item) = swipeholdSettings(swipeholdInfo);
     item->relRadius = swipeholdInfo.swipeholdRadius;
-    item->firstPointPolicy = swipeholdInfo.firstPointPolicy;
-    item->subsequentPointPolicy = swipeholdInfo.subsequentPointPolicy;
-    item->holdCenterIntervalAfterRelease = swipeholdInfo.holdCenterIntervalAfterRelease;
-    item->inLinePolicy = swipeholdInfo.inLinePolicy;
-    item->targetPointPolicy = swipeholdInfo.targetPointPolicy;
     item->workPositionX = swipeholdInfo.swipeholdPositionX;
     item->workPositionY = swipeholdInfo.swipeholdPositionY;
-    created.release();
-    return item;
+    return item.release();
 }
 
 SwipeholdConfigItem* SpellConfigItem::effectiveSwipeholdItem() const {
@@ -51,6 +45,10 @@ SwipeholdConfigItem* SpellConfigItem::effectiveSwipeholdItem() const {
         item->workPositionY = workPositionY;
     }
     return item.release();
+}
+
+void describeMembers(json::Describer& describer, SpellConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -1,27 +1,18 @@
-// The staring area of the view-steering items, two objects of the item: "staring_range" and
-// "reset_policy". Items may list other members between them.
+// The staring area of the view-steering items, two objects of the item: "staring_range" (a QSizeF
+// member) and "reset_policy". Items may list other members between them.
 #pragma once
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/items/itemrecords.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
-
-struct StaringRangeSize {
-    QSizeF& size;
-};
-
-template <typename Io> void jsonMembers(Io& io, StaringRangeSize& range) {
-    io.required("rel_width", range.size.rwidth());
-    io.required("rel_height", range.size.rheight());
-}
 
 struct ResetPolicy {
     StaringArea& area;
 };
 
 template <typename Io> void jsonMembers(Io& io, ResetPolicy& policy) {
-    io.required("reset_type", policy.area.resetType);
+    io.required("reset_type", json::oneOf(policy.area.resetType, StaringRange::Values));
     io.required("reset_wait_interval", policy.area.resetWaitInterval);
     io.required("auto_reset_period", policy.area.autoResetPeriod);
     io.required("need_reset", policy.area.needReset);

@@ -2,20 +2,19 @@
 
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/directionkeys_p.h>
-#include <keymapmanager/items/swipeholdpolicies_p.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/items/swipeholdsettings_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
 // Every member is optional: an absent one leaves its field as it is. A spell's "swipehold_info"
 // holds the same settings (spellrecords_p.h).
 template <typename Io> static void jsonMembers(Io& io, SwipeholdConfigItem& item) {
-    io.optional("first_point_policy", item.firstPointPolicy);
-    io.optional("subsequent_point_policy", item.subsequentPointPolicy);
-    directionKeyMembers(io, item, json::Presence::Optional);
-    io.optional("rel_radius", item.relRadius);
-    io.optional("hold_center_interval_after_release", item.holdCenterIntervalAfterRelease);
-    io.optional("in_line_policy", item.inLinePolicy);
-    io.optional("target_point_input_compensatory_policy", item.targetPointPolicy);
+    swipeholdSettingMembers(io, item, [&] {
+        directionKeyMembers(io, item, json::Presence::Optional);
+        io.optional("rel_radius", json::length(item.relRadius));
+    });
 }
 
 SwipeholdConfigItem::SwipeholdConfigItem() : DiamondConfigItem(QLatin1String(TypeName::Swipehold)) {
@@ -43,6 +42,10 @@ bool SwipeholdConfigItem::isKeyUnset() const {
 
 bool SwipeholdConfigItem::isKeyMatch(const ConfigKey& given) const {
     return directionKeysMatch(given);
+}
+
+void describeMembers(json::Describer& describer, SwipeholdConfigItem& item) {
+    json::describedAfter<ConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -2,6 +2,8 @@
 
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/bunchclick_p.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -24,6 +26,10 @@ Poco::JSON::Object VirtualJoystickBunchButtonConfigItem::toJson() const {
 
 void VirtualJoystickBunchButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<VirtualJoystickButtonConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, VirtualJoystickBunchButtonConfigItem& item) {
+    json::describedAfter<VirtualJoystickButtonConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

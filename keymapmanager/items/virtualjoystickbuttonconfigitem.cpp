@@ -1,7 +1,9 @@
 #include <keymapmanager/items/virtualjoystickbuttonconfigitem.h>
 
-#include <keymapmanager/json/jsonmembers_p.h>
 #include <keymapmanager/config/vocabulary.h>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
+#include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -21,6 +23,10 @@ Poco::JSON::Object VirtualJoystickButtonConfigItem::toJson() const {
 
 void VirtualJoystickButtonConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<ComposableConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, VirtualJoystickButtonConfigItem& item) {
+    json::describedAfter<ComposableConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

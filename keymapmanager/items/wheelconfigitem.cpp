@@ -1,5 +1,7 @@
 #include <keymapmanager/items/wheelconfigitem.h>
 
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 #include <keymapmanager/json/jsonmembers_p.h>
 
 namespace ovelkeymapmanager {
@@ -7,7 +9,7 @@ namespace ovelkeymapmanager {
 template <typename Io> static void jsonMembers(Io& io, WheelConfigItem& item) {
     io.required("sensitivity", item.sensitivity);
     io.required("duration", item.duration);
-    io.required("orientation", item.orientation);
+    io.required("orientation", json::oneOf(item.orientation, Orientation::Values));
 }
 
 WheelConfigItem::WheelConfigItem() : PairConfigItem(QLatin1String(TypeName::Wheel)) {
@@ -24,6 +26,10 @@ Poco::JSON::Object WheelConfigItem::toJson() const {
 
 void WheelConfigItem::fromJson(Poco::JSON::Object::Ptr object) {
     json::readAfter<PairConfigItem>(*this, object);
+}
+
+void describeMembers(json::Describer& describer, WheelConfigItem& item) {
+    json::describedAfter<PairConfigItem>(describer, item);
 }
 
 } // namespace ovelkeymapmanager

@@ -52,12 +52,6 @@ ObjectPtr object(Members parent, const char* name) {
     return child;
 }
 
-ObjectPtr optionalObject(Members parent, const char* name) {
-    if (!parent->has(name))
-        return {};
-    return object(parent, name);
-}
-
 Poco::JSON::Array::Ptr array(Members parent, const char* name) {
     remember(parent, name);
     Poco::JSON::Array::Ptr child = parent->getArray(name);
@@ -118,10 +112,6 @@ void put(Object& target, const char* name, double value) {
 }
 void put(Object& target, const char* name, bool value) {
     target.set(name, value);
-}
-
-void put(Object& target, const char* name, Object&& child) {
-    target.set(name, ObjectPtr(new Object(std::move(child))));
 }
 
 void put(Object& target, const char* name, const QStringList& lines) {

@@ -38,8 +38,6 @@ void resetLastMember();
 
 // A member that must be an object: Poco::NullPointerException when missing or not an object.
 ObjectPtr object(Members parent, const char* name);
-// An optional object: null when absent; Poco::NullPointerException when present but not an object.
-ObjectPtr optionalObject(Members parent, const char* name);
 // A member that must be an array, with the same failures as object().
 Poco::JSON::Array::Ptr array(Members parent, const char* name);
 
@@ -48,13 +46,6 @@ void read(Members parent, const char* name, QString& out);
 void read(Members parent, const char* name, int& out);
 void read(Members parent, const char* name, double& out);
 void read(Members parent, const char* name, bool& out);
-// Optional member: read only when present; returns whether it was.
-template <typename T> bool readIf(Members parent, const char* name, T& out) {
-    if (!parent->has(name))
-        return false;
-    read(parent, name, out);
-    return true;
-}
 
 // Appends each element of a required array, converted to text.
 void appendStrings(Members parent, const char* name, QStringList& out);
@@ -63,7 +54,6 @@ void put(Object& target, const char* name, const QString& value);
 void put(Object& target, const char* name, int value);
 void put(Object& target, const char* name, double value);
 void put(Object& target, const char* name, bool value);
-void put(Object& target, const char* name, Object&& child);
 void put(Object& target, const char* name, const QStringList& lines);
 // Overload guards: a string literal must not become a bool.
 void put(Object& target, const char* name, const char* value) = delete;

@@ -1,6 +1,6 @@
 #include <keymapmanager/retarget/memberroles_p.h>
 
-#include <keymapmanager/describestub/memberdescription_stub.h>
+#include <keymapmanager/document/documentdescription_p.h>
 
 #include <QMap>
 
@@ -42,7 +42,7 @@ QHash<QString, OwnerRoles> gather() {
     QHash<QString, OwnerRoles> roles;
     // y members by the path of their holder, to pair each x with the y beside it.
     QMap<QPair<QString, QString>, std::string> yByHolder;
-    const QList<KeymapMemberDescription> description = DescribeKeymapMembers();
+    const QList<KeymapMemberDescription> description = describeDocument();
     for (const KeymapMemberDescription& described : description) {
         if (described.role == MemberRole::PositionY) {
             const int dot = described.path.lastIndexOf(QLatin1Char('.'));

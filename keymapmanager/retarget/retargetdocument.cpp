@@ -1,8 +1,8 @@
 #include <keymapmanager/retarget/retargetdocument_p.h>
 
 #include <keymapmanager/config/configitem.h>
-#include <keymapmanager/config/itemfactory_p.h>
 #include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/items/itemfactory_p.h>
 #include <keymapmanager/macro/runningpoints_p.h>
 #include <keymapmanager/retarget/memberroles_p.h>
 #include <keymapmanager/retarget/screenrule_p.h>

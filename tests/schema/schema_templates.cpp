@@ -1,6 +1,6 @@
 // Writes into DIR each built-in template twice: raw-NAME.json, the template's own text, and
 // saved-NAME.json, what saving the document loaded from it writes. (The tool reaches files only.)
-#include <keymapmanager/config/templates_p.h>
+#include <keymapmanager/document/templates_p.h>
 #include <keymapmanager/keymapmanager.h>
 
 #include <QDir>

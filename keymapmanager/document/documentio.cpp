@@ -1,12 +1,12 @@
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 
 #include <keymapmanager/config/configitem.h>
-#include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/document/templates_p.h>
+#include <keymapmanager/items/itemfactory_p.h>
 #include <keymapmanager/json/json_p.h>
 #include <keymapmanager/json/jsonsyntax_p.h>
 #include <keymapmanager/json/jsonwriter_p.h>
-#include <keymapmanager/config/keymapconfig.h>
-#include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/log_p.h>
 
 #include <Poco/Exception.h>
@@ -129,6 +129,17 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
     }
 }
 
+// An item made from one element of "keymaps": created by its "type" and then read by the item.
+// Null for an unknown type; the JSON library's exceptions leave, and the item is not leaked.
+std::unique_ptr<ConfigItem> readItem(const json::ObjectPtr& element) {
+    QString typeName;
+    json::read(element, "type", typeName);
+    std::unique_ptr<ConfigItem> item(createConfigItemByType(typeName));
+    if (item)
+        item->fromJson(element);
+    return item;
+}
+
 void readDocument(const QByteArray& text, const LoadOptions& options, Progress& progress,
                   std::vector<std::unique_ptr<ConfigItem>>& items, QList<KeptElement>& kept, KeymapInfo& info,
                   KeymapParam& param) {
@@ -145,7 +156,7 @@ void readDocument(const QByteArray& text, const LoadOptions& options, Progress& 
             progress.itemIndex = int(i);
             progress.element = elements->getObject(unsigned(i));
             json::resetLastMember();
-            std::unique_ptr<ConfigItem> item(createConfigItemFromJson(progress.element));
+            std::unique_ptr<ConfigItem> item = readItem(progress.element);
             if (!item) {
                 // Not an item of ours, but the file's data all the same: kept for saving.
                 kept.append(KeptElement{int(items.size()), progress.element});

@@ -1,7 +1,8 @@
 // The item factory: type name to a new item of the class of that name.
 #pragma once
 
-#include <Poco/JSON/Object.h>
+#include <keymapmanager/json/memberdescription.h>
+
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,8 @@ class ConfigItem;
 // for a name that no class has.
 ConfigItem* createConfigItemByType(const QString& typeName);
 
-// An item made from one element of "keymaps": created by its "type" and then read by the item.
-// Null for an unknown type; the JSON library's exceptions leave, and the item is not leaked.
-ConfigItem* createConfigItemFromJson(Poco::JSON::Object::Ptr object);
+// Appends the description of every member of every item type, as a new item of the type holds it.
+void describeItems(QList<KeymapMemberDescription>& out);
 
 // The 24 type names, in the order of the model's vocabulary.
 QStringList configItemTypeNames();

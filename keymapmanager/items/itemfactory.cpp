@@ -1,12 +1,11 @@
-// The item factory is the one place in config/ that knows every item class: documents, the
-// exported CreateConfigItem and the tools reach the classes only through this table.
-#include <keymapmanager/config/itemfactory_p.h>
+// The item factory is the one place that knows every item class: documents, the exported
+// CreateConfigItem, the description and the tools reach the classes only through this table.
+#include <keymapmanager/items/itemfactory_p.h>
 
-#include <keymapmanager/json/json_p.h>
 #include <keymapmanager/config/vocabulary.h>
 #include <keymapmanager/items/allitems.h>
-
-#include <memory>
+#include <keymapmanager/items/itemmembers_p.h>
+#include <keymapmanager/json/jsondescriber_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -14,19 +13,28 @@ namespace {
 
 using Maker = ConfigItem* (*)();
 
+using Describe = void (*)(json::Describer&);
+
 template <typename Item> ConfigItem* make() {
     return new Item;
+}
+
+// A new item's members, its fields giving the defaults.
+template <typename Item> void describe(json::Describer& describer) {
+    Item item;
+    describeMembers(describer, item);
 }
 
 struct Entry {
     const char* typeName;
     Maker maker;
     const char* className;
+    Describe describe;
 };
 
 // One row per type name; the order is that of the vocabulary.
 #define KEYMAP_ITEM_ENTRY(type, Class)                                                                       \
-    { TypeName::type, make<Class>, #Class }
+    { TypeName::type, make<Class>, #Class, describe<Class> }
 constexpr Entry kEntries[] = {
     KEYMAP_ITEM_ENTRY(Click, ClickConfigItem),
     KEYMAP_ITEM_ENTRY(BunchClick, BunchClickConfigItem),
@@ -65,21 +73,19 @@ ConfigItem* createConfigItemByType(const QString& typeName) {
     return nullptr;
 }
 
-ConfigItem* createConfigItemFromJson(Poco::JSON::Object::Ptr object) {
-    QString typeName;
-    json::read(object, "type", typeName);
-    std::unique_ptr<ConfigItem> item(createConfigItemByType(typeName));
-    if (item)
-        item->fromJson(object);
-    return item.release();
-}
-
 QString configItemClassName(const QString& typeName) {
     for (const Entry& entry : kEntries) {
         if (typeName == QLatin1String(entry.typeName))
             return QLatin1String(entry.className);
     }
     return QString();
+}
+
+void describeItems(QList<KeymapMemberDescription>& out) {
+    for (const Entry& entry : kEntries) {
+        json::Describer describer(out, QLatin1String(entry.typeName));
+        entry.describe(describer);
+    }
 }
 
 QStringList configItemTypeNames() {

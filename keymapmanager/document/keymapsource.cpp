@@ -1,6 +1,6 @@
 #include <keymapmanager/config/keymapsource.h>
 
-#include <keymapmanager/config/documentio_p.h>
+#include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/json/jsonsyntax_p.h>
 
 #include <Poco/Exception.h>

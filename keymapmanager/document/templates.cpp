@@ -1,4 +1,4 @@
-#include <keymapmanager/config/templates_p.h>
+#include <keymapmanager/document/templates_p.h>
 
 namespace ovelkeymapmanager {
 
