@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "saving_changes.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -100,8 +101,8 @@ int runRetarget(const QStringList& arguments) {
             "interface's scale. Macro positions and feature image rectangles move too.\n"
             "Prints \"N items moved, M warnings\", each warning, and with --explain one line per "
             "item. Exit 0 written, 1 written but a line or member could not be moved (it is kept as "
-            "it was), 2 bad usage, an input that cannot be read or does not load cleanly, or an "
-            "output that cannot be written."),
+            "it was), 2 bad usage, an input that cannot be read, does not load cleanly or holds members "
+            "that saving would lose (see format), or an output that cannot be written."),
         QStringLiteral("[--from WxH] --to WxH [--scale width|height|min|max] [--safe-aspect A] "
                        "[--anchor keymaps[N]=NAME]... [--explain] [--joystick] FILE (-o OUT [--force] | "
                        "--in-place)"));
@@ -168,6 +169,19 @@ int runRetarget(const QStringList& arguments) {
     const LoadedDocument document = loadDocument(file, cli.isSet(QStringLiteral("joystick")));
     if (!document.clean())
         return cli.fail(kBadInput, findingLine(document.problem()));
+    // Saving would drop or convert these whatever the move does; format says so and can force it. A
+    // value that the library writes anew (a feature image's PNG, encoded again) is no loss here.
+    QStringList losses;
+    for (const SavingChange& change : savingChanges(document)) {
+        if (change.kind != SavingChange::Changed)
+            losses << QStringLiteral("  ") + change.describe();
+    }
+    if (!losses.isEmpty())
+        return cli.fail(kBadInput,
+                        QStringLiteral("%1: not moved, saving would lose what the file holds:\n%2\n"
+                                       "Correct these members, or rewrite the file with "
+                                       "'keymapctl format --force' first.")
+                            .arg(file, losses.join(QLatin1Char('\n'))));
 
     std::optional<QSize> from;
     if (cli.isSet(QStringLiteral("from"))) {
