@@ -268,24 +268,31 @@ private:
                 continue;
             case macro::PointsFound::Unreadable:
                 note(where.text(member.name, int(i)),
-                     QStringLiteral("left as it was: no macro command reads the line \"%1\"").arg(line),
+                     QStringLiteral("left as it was: no macro command reads the positions of \"%1\"")
+                         .arg(line),
                      true);
                 continue;
             case macro::PointsFound::Found:
                 break;
             }
-            bool writable = true;
+            bool finite = true;
+            bool signless = true;
             bool outside = false;
             for (macro::RunningPoint& point : m_points) {
                 const QPointF from(point.x, point.y);
                 const QPointF moved = m_rule.movePoint(from, m_rule.anchorOf(from));
-                // Running text has no sign for a position left of or above the screen.
-                writable = writable && isFinite(moved) && moved.x() >= 0 && moved.y() >= 0;
+                finite = finite && isFinite(moved);
+                signless = signless && moved.x() >= 0 && moved.y() >= 0;
                 outside = outside || !onScreen(moved.x()) || !onScreen(moved.y());
                 point.x = moved.x();
                 point.y = moved.y();
             }
-            if (!writable) {
+            if (!finite) {
+                notFinite(where.text(member.name, int(i)));
+                continue;
+            }
+            // Running text has no sign for a position left of or above the screen.
+            if (!signless) {
                 note(where.text(member.name, int(i)),
                      QStringLiteral("left as it was: a position would move off the top or left edge, "
                                     "which running text cannot hold"),
