@@ -26,12 +26,12 @@ echo "... and back to editing text:"
 "$tool" macro to-running --rect 1280x720 "$macro" | "$tool" macro to-editing --rect 1280x720 -
 
 mkdir -p "$build_dir/demo"
-step "$tool" render examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
+step "$tool" render --force examples/keymap-landscape-1280x720.json -o "$build_dir/demo/keymap.png"
 
 # The import reports what it leaves out or changes, then the result is checked and drawn.
 step "$tool" import --from qtscrcpy tests/keymapctl/data/qtscrcpy-shooter.json -o "$build_dir/demo/imported.json"
 step "$tool" check "$build_dir/demo/imported.json"
-step "$tool" render "$build_dir/demo/imported.json" -o "$build_dir/demo/imported.png"
+step "$tool" render --force "$build_dir/demo/imported.json" -o "$build_dir/demo/imported.png"
 echo
 echo "The pictures are at $(cd "$build_dir/demo" && pwd)/: keymap.png (the example keymap) and"
 echo "imported.png (the imported QtScrcpy keymap)"

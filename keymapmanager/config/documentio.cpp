@@ -120,7 +120,11 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
         report->path.clear();
         // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
         int offset = json::syntaxErrorOffset(text);
-        if (offset >= 0) {
+        const json::SyntaxHint hint = json::syntaxErrorHint(text, offset);
+        if (hint.offset >= 0) {
+            // At the comma or comment that the source's hint names.
+            lineAndColumn(text, hint.offset, &report->line, &report->column);
+        } else if (offset >= 0) {
             // The fault lies right after the last token read.
             while (offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
                 --offset;

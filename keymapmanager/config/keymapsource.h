@@ -30,6 +30,10 @@ struct KeymapSource {
     QString encoding;
     // The first byte that is not valid UTF-8, when there is one.
     KeymapSourcePlace invalidUtf8;
+    // For a text that is not JSON, what the fault probably is when the text shows it: "a comma
+    // before '}' (trailing comma?)", "a comment (JSON has no comments)"; empty otherwise. The
+    // load report's line and column then point at that comma or at the comment's first '/'.
+    QString syntaxHint;
 };
 
 } // namespace ovelkeymapmanager

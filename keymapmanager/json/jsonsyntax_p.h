@@ -12,6 +12,15 @@ namespace ovelkeymapmanager::json {
 // ends too early), or -1 when the whole text is one JSON value. Strings are not checked for UTF-8.
 int syntaxErrorOffset(const QByteArray& text);
 
+// What probably went wrong at a syntax error offset, in words for a keymap author, and the offset
+// of the byte that shows it: the comma of "a comma before '}' (trailing comma?)" or the first '/'
+// of "a comment (JSON has no comments)". No words (and offset -1) when the text shows neither.
+struct SyntaxHint {
+    int offset = -1;
+    QString words;
+};
+SyntaxHint syntaxErrorHint(const QByteArray& text, int errorOffset);
+
 // The byte offset of each member's name (its opening quote) and of each array element's first
 // byte, by JSON path: "info", "keymaps[3].icon.rel_position", "info.feature_images[0][1]". The
 // scan stops where the text stops being JSON; a member that appears twice keeps its last place.

@@ -101,15 +101,15 @@ int runRender(const QStringList& arguments) {
     if (!cli.isSet(QStringLiteral("output")))
         return cli.usageError(QStringLiteral("-o OUT.png is required"));
     const QString output = cli.value(QStringLiteral("output"));
-    const QByteArray format = pictureFormat(output);
-    if (format.isEmpty())
-        return cli.fail(kBadInput, QStringLiteral("%1: not written, Qt cannot write .%2 pictures")
-                                       .arg(output, QFileInfo(output).suffix()));
     const QString refusal =
         outputRefusal(output, {cli.positional().first(), cli.value(QStringLiteral("background"))},
                       cli.isSet(QStringLiteral("force")));
     if (!refusal.isEmpty())
         return cli.fail(kBadInput, refusal);
+    const QByteArray format = pictureFormat(output);
+    if (format.isEmpty())
+        return cli.fail(kBadInput, QStringLiteral("%1: not written, Qt cannot write .%2 pictures")
+                                       .arg(output, QFileInfo(output).suffix()));
 
     std::optional<QSize> size;
     if (cli.isSet(QStringLiteral("size"))) {
