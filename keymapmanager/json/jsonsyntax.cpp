@@ -246,14 +246,16 @@ SyntaxHint syntaxErrorHint(const QByteArray& text, int errorOffset) {
     int next = std::max(errorOffset, 0);
     while (next < text.size() && isSpace(next))
         ++next;
-    if (next + 1 < text.size() && text.at(next) == '/' && (text.at(next + 1) == '/' || text.at(next + 1) == '*'))
+    if (next + 1 < text.size() && text.at(next) == '/' &&
+        (text.at(next + 1) == '/' || text.at(next + 1) == '*'))
         return {next, QStringLiteral("a comment (JSON has no comments)")};
     if (next < text.size() && (text.at(next) == '}' || text.at(next) == ']')) {
         int before = next - 1;
         while (before >= 0 && isSpace(before))
             --before;
         if (before >= 0 && text.at(before) == ',')
-            return {before, QStringLiteral("a comma before '%1' (trailing comma?)").arg(QLatin1Char(text.at(next)))};
+            return {before,
+                    QStringLiteral("a comma before '%1' (trailing comma?)").arg(QLatin1Char(text.at(next)))};
     }
     return {};
 }

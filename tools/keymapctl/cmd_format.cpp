@@ -66,7 +66,7 @@ QString changeLine(const SavingChange& change, bool joystick) {
 int formatFile(const CommandLine& cli, const QString& path, const Options& options) {
     const LoadedDocument document = loadDocument(path, options.joystick);
     if (document.status == LoadStatus::Unreadable)
-        return cli.fail(kBadInput, QStringLiteral("%1: cannot read the file").arg(path));
+        return cli.fail(kBadInput, QStringLiteral("%1: %2").arg(path, whyUnreadable(path)));
     if (!document.clean()) {
         return cli.fail(kProblems, QStringLiteral("%1: not rewritten, it does not load cleanly: %2")
                                        .arg(path, findingLine(document.problem())));

@@ -97,7 +97,7 @@ int runMacro(const QStringList& arguments) {
     }
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
-        return cli.fail(kBadInput, QStringLiteral("cannot read %1").arg(path));
+        return cli.fail(kBadInput, QStringLiteral("%1: %2").arg(path, whyUnreadable(path)));
     if (!size)
         return check(*lines);
     return convert(toRunning, *lines, QRect(QPoint(0, 0), *size));

@@ -81,7 +81,8 @@ Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) 
     const int blockEnd = report.path.indexOf(QLatin1Char('.'));
     // The member's path inside its item or block, and its parent's.
     const QString inside = blockEnd < 0 ? QString() : report.path.mid(blockEnd + 1);
-    const QString parentInside = cut <= blockEnd ? QString() : report.path.mid(blockEnd + 1, cut - blockEnd - 1);
+    const QString parentInside =
+        cut <= blockEnd ? QString() : report.path.mid(blockEnd + 1, cut - blockEnd - 1);
     const QString owner = report.itemIndex >= 0 ? report.itemType : report.block;
     if (value.isEmpty()) {
         const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
@@ -92,7 +93,8 @@ Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) 
         const QString misspelt = misspeltAs(report, parent, owner, parentInside);
         if (misspelt.isEmpty())
             return {QStringLiteral("required member missing")};
-        return {QStringLiteral("required member missing; found %1; did you mean %2?").arg(misspelt, report.member),
+        return {QStringLiteral("required member missing; found %1; did you mean %2?")
+                    .arg(misspelt, report.member),
                 true, QString(), report.path.left(cut + 1) + misspelt};
     }
     if (report.path == QLatin1String("keymaps"))
@@ -102,7 +104,8 @@ Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) 
         const Poco::JSON::Array::Ptr array = value.extract<Poco::JSON::Array::Ptr>();
         for (unsigned i = 0; i < array->size(); ++i) {
             if (array->get(i).isEmpty())
-                return {QStringLiteral("must not be null"), true, report.path + QStringLiteral("[%1]").arg(i)};
+                return {QStringLiteral("must not be null"), true,
+                        report.path + QStringLiteral("[%1]").arg(i)};
         }
     }
     const Poco::Dynamic::Var expected = defaultValueAt(owner, inside);
@@ -170,15 +173,9 @@ Finding LoadedDocument::problem() const {
     finding.file = path;
     switch (status) {
     case LoadStatus::Unreadable:
-    {
         finding.code = QStringLiteral("unreadable");
-        const QFileInfo file(path);
-        finding.message = !file.exists()  ? QStringLiteral("no such file")
-                          : file.isDir()  ? QStringLiteral("is a directory")
-                          : !file.isFile() ? QStringLiteral("not a regular file")
-                                           : QStringLiteral("cannot read the file (no permission)");
+        finding.message = whyUnreadable(path);
         break;
-    }
     case LoadStatus::Empty:
         finding.code = QStringLiteral("empty-file");
         finding.message = QStringLiteral("the file is empty");
@@ -192,8 +189,9 @@ Finding LoadedDocument::problem() const {
         if (plain.words.isEmpty())
             finding.message = loadMessage(report);
         else
-            finding.message = plain.saysWhy ? plain.words
-                                            : plain.words + QStringLiteral(" (") + loadMessage(report) + QLatin1Char(')');
+            finding.message =
+                plain.saysWhy ? plain.words
+                              : plain.words + QStringLiteral(" (") + loadMessage(report) + QLatin1Char(')');
         finding.location.block = report.block;
         finding.location.item = report.itemIndex;
         finding.location.type = report.itemType;

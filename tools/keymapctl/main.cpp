@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     if (command && command->needsGui) {
         // What the platform notes while starting (a missing XDG_RUNTIME_DIR) is no news about the
         // command's work: it stays off stderr.
-        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
-                                                                     const QString&) {});
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         app = std::make_unique<QGuiApplication>(argc, argv);
         qInstallMessageHandler(previous);
     } else

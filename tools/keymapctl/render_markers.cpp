@@ -299,13 +299,8 @@ void drawItem(Canvas& canvas, const ConfigItem& item, bool description) {
     const QPointF real(item.workPositionX, item.workPositionY);
     const double radius = canvas.markerRadius(item.editorIconScale);
     const bool onScreen = real.x() >= 0 && real.x() <= 1 && real.y() >= 0 && real.y() <= 1;
-    Marker m{canvas,
-             item,
-             onScreen ? canvas.at(real.x(), real.y()) : canvas.nearestInside(real, radius),
-             radius,
-             QColor(),
-             0,
-             QRectF()};
+    const QPointF centre = onScreen ? canvas.at(real.x(), real.y()) : canvas.nearestInside(real, radius);
+    Marker m{canvas, item, centre, radius, QColor(), 0, QRectF()};
     QPainter& painter = canvas.painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
