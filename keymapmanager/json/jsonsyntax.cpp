@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -243,7 +242,9 @@ int syntaxErrorOffset(const QByteArray& text) {
 
 SyntaxHint syntaxErrorHint(const QByteArray& text, int errorOffset) {
     const auto isSpace = [&text](int i) { return std::strchr(" \t\n\r", text.at(i)) != nullptr; };
-    int next = std::max(errorOffset, 0);
+    if (errorOffset < 0)
+        return {};
+    int next = errorOffset;
     while (next < text.size() && isSpace(next))
         ++next;
     if (next + 1 < text.size() && text.at(next) == '/' &&

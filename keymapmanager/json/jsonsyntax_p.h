@@ -14,7 +14,8 @@ int syntaxErrorOffset(const QByteArray& text);
 
 // What probably went wrong at a syntax error offset, in words for a keymap author, and the offset
 // of the byte that shows it: the comma of "a comma before '}' (trailing comma?)" or the first '/'
-// of "a comment (JSON has no comments)". No words (and offset -1) when the text shows neither.
+// of "a comment (JSON has no comments)". No words (and offset -1) when the text shows neither or
+// errorOffset is -1.
 struct SyntaxHint {
     int offset = -1;
     QString words;
