@@ -1,7 +1,8 @@
 #include "document.h"
 
 #include "cli.h"
-#include "saving_changes.h"
+#include "json_values.h"
+#include "member_samples.h"
 #include "suggest.h"
 
 #include <Poco/JSON/Stringifier.h>
@@ -53,11 +54,11 @@ struct Explanation {
 // know, near the missing one.
 QString misspeltAs(const KeymapLoadReport& report, const Poco::Dynamic::Var& parent, const QString& owner,
                    const QString& parentInside) {
-    if (parent.type() != typeid(Poco::JSON::Object::Ptr))
+    if (!isJsonObject(parent))
         return QString();
     const Poco::Dynamic::Var known = defaultValueAt(owner, parentInside);
     const Poco::JSON::Object::Ptr knownObject =
-        known.type() == typeid(Poco::JSON::Object::Ptr) ? known.extract<Poco::JSON::Object::Ptr>() : nullptr;
+        isJsonObject(known) ? known.extract<Poco::JSON::Object::Ptr>() : nullptr;
     QStringList unknown;
     for (const auto& member : *parent.extract<Poco::JSON::Object::Ptr>()) {
         if (!knownObject || !knownObject->has(member.first))
@@ -86,7 +87,7 @@ Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) 
     const QString owner = report.itemIndex >= 0 ? report.itemType : report.block;
     if (value.isEmpty()) {
         const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
-        const bool present = parent.type() == typeid(Poco::JSON::Object::Ptr) &&
+        const bool present = isJsonObject(parent) &&
                              parent.extract<Poco::JSON::Object::Ptr>()->has(report.member.toStdString());
         if (present)
             return {QStringLiteral("must not be null")};
@@ -99,7 +100,7 @@ Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) 
     }
     if (report.path == QLatin1String("keymaps"))
         return {QStringLiteral("must be an array, not %1").arg(kindName(value))};
-    if (value.type() == typeid(Poco::JSON::Array::Ptr)) {
+    if (isJsonArray(value)) {
         // A list whose reading failed at an element: a null, where only values are read.
         const Poco::JSON::Array::Ptr array = value.extract<Poco::JSON::Array::Ptr>();
         for (unsigned i = 0; i < array->size(); ++i) {
@@ -122,15 +123,14 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
     if (source.encoding.isEmpty() && source.invalidUtf8.line == 0)
         return false;
     finding.code = QStringLiteral("encoding");
-    finding.location.block = QStringLiteral("json");
     if (!source.encoding.isEmpty()) {
         finding.message = QStringLiteral("the file is in %1, which keymaps cannot be; save it as UTF-8")
                               .arg(source.encoding);
-        finding.location.line = finding.location.column = 1;
+        finding.line = finding.column = 1;
     } else {
         finding.message = QStringLiteral("this byte is not UTF-8; save the file as UTF-8");
-        finding.location.line = source.invalidUtf8.line;
-        finding.location.column = source.invalidUtf8.column;
+        finding.line = source.invalidUtf8.line;
+        finding.column = source.invalidUtf8.column;
     }
     return true;
 }
@@ -140,6 +140,7 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
 LoadedDocument loadDocument(const QString& path, bool joystick) {
     LoadedDocument document;
     document.path = path;
+    document.joystick = joystick;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return document;
@@ -168,9 +169,13 @@ int LoadedDocument::exitCode() const {
     return kOk;
 }
 
+Finding LoadedDocument::finding(Severity severity, const QString& code, const QString& path,
+                                const QString& message) const {
+    return makeFinding(this->path, severity, code, path, message, &source);
+}
+
 Finding LoadedDocument::problem() const {
-    Finding finding;
-    finding.file = path;
+    Finding finding = makeFinding(path, Severity::Error, QString(), QString(), QString());
     switch (status) {
     case LoadStatus::Unreadable:
         finding.code = QStringLiteral("unreadable");
@@ -183,27 +188,22 @@ Finding LoadedDocument::problem() const {
     case LoadStatus::Broken: {
         if (encodingProblem(source, finding))
             break;
-        finding.code = QStringLiteral("load-") + report.block;
         const Explanation plain = explain(report, source);
         // The library's text follows plain words only when it tells more than they do.
-        if (plain.words.isEmpty())
-            finding.message = loadMessage(report);
-        else
-            finding.message =
-                plain.saysWhy ? plain.words
-                              : plain.words + QStringLiteral(" (") + loadMessage(report) + QLatin1Char(')');
-        finding.location.block = report.block;
-        finding.location.item = report.itemIndex;
-        finding.location.type = report.itemType;
-        finding.location.member = report.member;
-        finding.location.path = plain.path.isEmpty() ? report.path : plain.path;
-        finding.location.line = report.line;
-        finding.location.column = report.column;
-        if (!finding.location.path.isEmpty()) {
-            const KeymapSourcePlace place =
-                placeOf(source, plain.placePath.isEmpty() ? finding.location.path : plain.placePath);
-            finding.location.line = place.line;
-            finding.location.column = place.column;
+        QString message = loadMessage(report);
+        if (!plain.words.isEmpty())
+            message = plain.saysWhy ? plain.words : plain.words + QStringLiteral(" (") + message + QLatin1Char(')');
+        const QString findingPath = plain.path.isEmpty() ? report.path : plain.path;
+        finding = this->finding(Severity::Error, QStringLiteral("load-") + report.block, findingPath, message);
+        if (report.path.isEmpty()) {
+            finding.line = report.line;
+            finding.column = report.column;
+        } else if (!plain.placePath.isEmpty()) {
+            // At the misspelt name, and the name meant is the fix.
+            const KeymapSourcePlace place = placeOf(source, plain.placePath);
+            finding.line = place.line;
+            finding.column = place.column;
+            finding.fix = report.member;
         }
         break;
     }
