@@ -192,9 +192,11 @@ Finding LoadedDocument::problem() const {
         // The library's text follows plain words only when it tells more than they do.
         QString message = loadMessage(report);
         if (!plain.words.isEmpty())
-            message = plain.saysWhy ? plain.words : plain.words + QStringLiteral(" (") + message + QLatin1Char(')');
+            message =
+                plain.saysWhy ? plain.words : plain.words + QStringLiteral(" (") + message + QLatin1Char(')');
         const QString findingPath = plain.path.isEmpty() ? report.path : plain.path;
-        finding = this->finding(Severity::Error, QStringLiteral("load-") + report.block, findingPath, message);
+        finding =
+            this->finding(Severity::Error, QStringLiteral("load-") + report.block, findingPath, message);
         if (report.path.isEmpty()) {
             finding.line = report.line;
             finding.column = report.column;
