@@ -188,12 +188,12 @@ private:
         case kNamedCode:
             if (named)
                 return namedBinding(element, path);
-            result.key = m_context.useKey(QtKey(), at, QString::number(value));
+            result.key = m_context.useKey(QtKey(), at, QStringLiteral("key code %1").arg(value));
             break;
         default:
             result.key = value >= 0 ? m_context.useKey(keyForHidUsage(value), at,
                                                        QStringLiteral("keyboard usage %1").arg(value))
-                                    : m_context.useKey(QtKey(), at, QString::number(value));
+                                    : m_context.useKey(QtKey(), at, QStringLiteral("key code %1").arg(value));
         }
         return result;
     }
@@ -374,7 +374,10 @@ std::unique_ptr<SourceKeymaps> readPlayCover(const QByteArray& bytes, SourceProb
     std::optional<PlistValue> root = parsePlist(bytes, error);
     if (!root) {
         problem.code = "not-plist";
-        problem.message = error.message + QStringLiteral(", so it is not an XML property list");
+        QString message = error.message;
+        if (message.endsWith(QLatin1Char('.')))
+            message.chop(1); // Qt's own messages end in a full stop
+        problem.message = QStringLiteral("not an XML property list: %1").arg(message);
         problem.line = error.line;
         problem.column = error.column;
         return nullptr;

@@ -80,6 +80,14 @@ public:
             if (item)
                 m_keymap->items.append(item.release());
         }
+        // Every older mapping has one; a finding each would drown the others.
+        if (m_pointerIds > 0 || m_stepPointerIds)
+            m_context.report(
+                Severity::Info, "pointer-id-dropped", memberPath(m_path, name(listName)),
+                QStringLiteral("the pointer ids (given by %1 of the mappings%2) are left out; the host "
+                               "picks each touch's pointer id")
+                    .arg(m_pointerIds)
+                    .arg(m_stepPointerIds ? QStringLiteral(" and by macro steps") : QString()));
         return std::move(m_keymap);
     }
 
@@ -93,10 +101,10 @@ private:
         const QJsonValue h = size.value(name(m_newer ? "height" : "h"));
         if (!w.isDouble() || !h.isDouble() || !(w.toDouble() >= 1 && w.toDouble() <= kMaxFrame) ||
             !(h.toDouble() >= 1 && h.toDouble() <= kMaxFrame)) {
-            m_context.nodeDropped(
-                memberPath(m_path, name(member)),
-                QStringLiteral("the pixel frame of the positions needs a width and a height "
-                               "from 1 to %1; no mapping")
+            m_context.report(
+                Severity::Error, "malformed", memberPath(m_path, name(member)),
+                QStringLiteral("the pixel frame of the positions needs a width and a height from 1 "
+                               "to %1; no mapping is imported")
                     .arg(kMaxFrame));
             return false;
         }
@@ -140,7 +148,8 @@ private:
 
     ConfigKey button(const QJsonValue& value, const QString& path) {
         if (!value.isString()) {
-            m_context.nodeDropped(path, QStringLiteral("a button name is text"));
+            m_context.report(Severity::Error, "malformed", path,
+                             QStringLiteral("a button name is text; the key is left unbound"));
             return ConfigKey();
         }
         return m_context.useKey(maskButton(value.toString()), path, value.toString());
@@ -211,8 +220,7 @@ private:
                                         QStringLiteral("pointerId")});
         m_context.ignoreOthers(m_mapping, m_at, known);
         if (m_mapping.contains(QStringLiteral("pointerId")))
-            m_context.report(Severity::Info, "pointer-id-dropped", at("pointerId"),
-                             QStringLiteral("the host picks the touch's pointer id"));
+            ++m_pointerIds;
         return item;
     }
 
@@ -246,7 +254,9 @@ private:
         return placed(std::move(item), *where, own);
     }
 
-    std::unique_ptr<ConfigItem> stick(const QJsonObject& directions, double reach, const QStringList& own) {
+    // A stick on four direction keys; without directions (a controller's stick) they stay unbound.
+    std::unique_ptr<ConfigItem> stick(const std::optional<QJsonObject>& directions, double reach,
+                                      const QStringList& own) {
         const std::optional<QPointF> where = position();
         if (!where)
             return nullptr;
@@ -255,8 +265,12 @@ private:
         ConfigKey* keys[4] = {&item->topKey, &item->bottomKey, &item->leftKey, &item->rightKey};
         const char* names[4] = {"up", "down", "left", "right"};
         for (int i = 0; i < 4; ++i) {
+            if (!directions) {
+                *keys[i] = ConfigKey();
+                continue;
+            }
             const QString path = memberPath(keysPath, name(names[i]));
-            const QJsonValue value = directions.value(name(names[i]));
+            const QJsonValue value = directions->value(name(names[i]));
             if (m_newer) {
                 const QList<ConfigKey> held = chord(value, path);
                 if (held.size() == 2)
@@ -298,8 +312,8 @@ private:
         if (path.size() > 2)
             m_context.report(
                 Severity::Warning, "path-reduced", pointsPath,
-                QStringLiteral("a curve runs from its start to its end: the %1 points between are "
-                               "left out")
+                QStringLiteral("a curve runs straight from the first point to the last; the points "
+                               "between, %1 in all, are left out")
                     .arg(path.size() - 2));
         auto item = createItem<CurveConfigItem>(TypeName::Curve);
         bind(*item);
@@ -434,11 +448,6 @@ private:
         const QStringList release =
             macroSteps(lists.value(QStringLiteral("up")), memberPath(macroPath, name("up")));
         m_context.ignoreOthers(lists, macroPath, {name("down"), name("loop"), name("up")});
-        if (!m_pointerIds.isEmpty())
-            m_context.report(Severity::Info, "pointer-id-dropped", macroPath,
-                             QStringLiteral("the steps' pointer ids (%1) are left out; the host picks them")
-                                 .arg(m_pointerIds.join(QStringLiteral(", "))));
-        m_pointerIds.clear();
         return macro(press, release, *where, {QStringLiteral("macro")});
     }
 
@@ -453,8 +462,7 @@ private:
             if (type == QLatin1String("sleep")) {
                 lines << QStringLiteral("sleep %1").arg(qRound(std::clamp(args.at(0).toDouble(), 0.0, 1e9)));
             } else if (type == QLatin1String("touch") || type == QLatin1String("swipe")) {
-                if (!args.at(1).isUndefined() && !m_pointerIds.contains(args.at(1).toVariant().toString()))
-                    m_pointerIds << args.at(1).toVariant().toString();
+                m_stepPointerIds = m_stepPointerIds || !args.at(1).isUndefined();
                 const QString line = touchStep(type, args, stepPath);
                 if (!line.isEmpty())
                     lines << line;
@@ -513,17 +521,16 @@ private:
         if (x.isDouble() && y.isDouble())
             return pixelText(x.toDouble(), y.toDouble(), path);
         bool mouse = false;
+        bool offset = false;
         for (const QJsonValue& coordinate : {x, y}) {
-            if (coordinate.toString() == QLatin1String("mouse")) {
-                mouse = true;
-            } else if (coordinate.toArray().at(0).toString() == QLatin1String("mouse")) {
-                mouse = true;
-                m_context.report(
-                    Severity::Warning, "mouse-offset-dropped", path,
-                    QStringLiteral("an offset from the mouse has no macro form; the macro acts at "
-                                   "the mouse"));
-            }
+            offset = offset || coordinate.toArray().at(0).toString() == QLatin1String("mouse");
+            mouse = mouse || offset || coordinate.toString() == QLatin1String("mouse");
         }
+        if (offset)
+            m_context.report(
+                Severity::Warning, "mouse-offset-dropped", path,
+                QStringLiteral("an offset from the mouse has no macro form; the macro acts at the "
+                               "mouse"));
         return mouse ? QStringLiteral("mouse") : QString();
     }
 
@@ -654,7 +661,7 @@ private:
                 Severity::Error, "controller-binding", keyPath(),
                 QStringLiteral("driven by a controller's stick axes, which a keyboard keymap cannot "
                                "bind; the stick's keys are left unbound"));
-            return stick(QJsonObject(), std::max(x, y), own);
+            return stick(std::nullopt, std::max(x, y), own);
         }
         m_context.ignoreOthers(directions, keyPath(),
                                {QStringLiteral("type"), QStringLiteral("up"), QStringLiteral("down"),
@@ -719,7 +726,8 @@ private:
     std::unique_ptr<KeymapConfig> m_keymap;
     QJsonObject m_mapping; // the mapping being imported, at m_at
     QString m_at;
-    QStringList m_pointerIds;
+    int m_pointerIds = 0;          // mappings with a "pointerId"
+    bool m_stepPointerIds = false; // whether macro steps gave pointer ids
 };
 
 class ScrcpyMaskKeymaps : public SourceKeymaps {
