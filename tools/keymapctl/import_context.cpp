@@ -1,5 +1,7 @@
 #include "import_context.h"
 
+#include <algorithm>
+
 namespace keymapctl {
 
 QString memberPath(const QString& path, const QString& name) {
@@ -132,6 +134,10 @@ std::optional<QStringList> ImportContext::runningLines(const QStringList& editin
         return std::nullopt;
     }
     return QStringList(ovelkeymapmanager::MacroKeyEditingTextChangeToRunningText(editing, rect));
+}
+
+int milliseconds(double value) {
+    return qRound(std::clamp(value, 0.0, 1e9));
 }
 
 void placeItem(ovelkeymapmanager::ConfigItem& item, const QPointF& position, const QString& description) {

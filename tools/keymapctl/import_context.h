@@ -73,6 +73,10 @@ template <typename Item> std::unique_ptr<Item> createItem(const char* typeName) 
         static_cast<Item*>(ovelkeymapmanager::CreateConfigItem(QLatin1String(typeName))));
 }
 
+// A time in whole milliseconds, at most about eleven days: longer ones mean nothing to a keymap
+// and would not fit its integers.
+int milliseconds(double value);
+
 // Places an item at position (its touch and its icon) with the source's note, unchanged, as the
 // icon's description.
 void placeItem(ovelkeymapmanager::ConfigItem& item, const QPointF& position, const QString& description);

@@ -107,7 +107,7 @@ std::unique_ptr<ConfigItem> importClickMulti(ImportContext& context, const QJson
         if (!position)
             return nullptr;
         context.ignoreOthers(click, clickPath, {QStringLiteral("delay"), QStringLiteral("pos")});
-        if (const int ms = qRound(delay.toDouble()); ms > 0)
+        if (const int ms = milliseconds(delay.toDouble()); ms > 0)
             press << QStringLiteral("sleep %1").arg(ms);
         press << clickLine(context, *position);
         if (i == 0)
@@ -136,7 +136,7 @@ std::unique_ptr<ConfigItem> importDrag(ImportContext& context, const QJsonObject
     item->startPosition = *start;
     item->endPosition = *end;
     item->actAsLine = true;
-    item->startWaitTime = qRound(delay.toDouble());
+    item->startWaitTime = milliseconds(delay.toDouble());
     placeItem(*item, *start, node);
     return item;
 }

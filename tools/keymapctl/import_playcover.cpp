@@ -94,10 +94,10 @@ public:
         if (!m_root.member(name(kVersion)))
             m_context.report(Severity::Warning, "version-missing", name(kVersion),
                              QStringLiteral("the file gives no version; read as 2.0.0"));
-        forEach(kButtons, &PlayCoverImport::button);
-        forEach(kDraggables, &PlayCoverImport::draggable);
-        forEach(kJoysticks, &PlayCoverImport::joystick);
-        forEach(kMouseAreas, &PlayCoverImport::mouseArea);
+        forEach(kButtons, &PlayCoverImport::button, false);
+        forEach(kDraggables, &PlayCoverImport::draggable, false);
+        forEach(kJoysticks, &PlayCoverImport::joystick, true);
+        forEach(kMouseAreas, &PlayCoverImport::mouseArea, false);
         m_context.ignoreOthers(m_root.memberNames(), QString(),
                                {name(kVersion), name(kBundle), name(kButtons), name(kDraggables),
                                 name(kJoysticks), name(kMouseAreas)});
@@ -107,7 +107,8 @@ public:
 private:
     using ElementImport = void (PlayCoverImport::*)(const PlistValue&, const QString&, const Placement&);
 
-    void forEach(const char* arrayName, ElementImport import) {
+    // sizeUsed: whether the elements' size becomes part of their item (a stick's reach).
+    void forEach(const char* arrayName, ElementImport import, bool sizeUsed) {
         const PlistValue* array = m_root.member(name(arrayName));
         if (!array)
             return;
@@ -115,6 +116,7 @@ private:
             m_context.nodeDropped(name(arrayName), QStringLiteral("a list of elements is an <array>"));
             return;
         }
+        const int itemsBefore = m_config->items.size();
         for (int i = 0; i < array->elements.size(); ++i) {
             const QString path = elementPath(name(arrayName), i);
             const PlistValue& element = array->elements.at(i);
@@ -125,6 +127,13 @@ private:
             if (const std::optional<Placement> placement = place(element, path))
                 (this->*import)(element, path, *placement);
         }
+        // One finding for the whole array: every element has a size.
+        if (const int imported = m_config->items.size() - itemsBefore; !sizeUsed && imported > 0)
+            m_context.report(
+                Severity::Info, "size-dropped", name(arrayName),
+                QStringLiteral("the drawn sizes of its elements (%1 imported) are left out; a keymap's "
+                               "icons have a size of their own")
+                    .arg(imported));
     }
 
     void add(std::unique_ptr<ConfigItem> item, const Placement& placement) {
@@ -278,7 +287,7 @@ private:
             m_context.report(
                 Severity::Warning, "mouse-stick-approximated", namePath,
                 QStringLiteral("a stick that the mouse drives becomes free look (Staring) around its "
-                               "centre; its key codes are left out"));
+                               "centre; its key codes and size are left out"));
             ignoreOthers(element, path, known);
             add(createItem<StaringConfigItem>(TypeName::Staring), placement);
             return;

@@ -460,7 +460,7 @@ private:
             const QString type = step.value(QStringLiteral("type")).toString();
             const QJsonArray args = step.value(QStringLiteral("args")).toArray();
             if (type == QLatin1String("sleep")) {
-                lines << QStringLiteral("sleep %1").arg(qRound(std::clamp(args.at(0).toDouble(), 0.0, 1e9)));
+                lines << QStringLiteral("sleep %1").arg(milliseconds(args.at(0).toDouble()));
             } else if (type == QLatin1String("touch") || type == QLatin1String("swipe")) {
                 m_stepPointerIds = m_stepPointerIds || !args.at(1).isUndefined();
                 const QString line = touchStep(type, args, stepPath);
@@ -626,7 +626,7 @@ private:
             if (!first)
                 first = where;
             if (const double wait = tap.value(QStringLiteral("wait")).toDouble(); wait > 0)
-                press << QStringLiteral("sleep %1").arg(qRound(std::min(wait, 1e9)));
+                press << QStringLiteral("sleep %1").arg(milliseconds(wait));
             press << QStringLiteral("click ") + pixelText(point.value(QStringLiteral("x")).toDouble(),
                                                           point.value(QStringLiteral("y")).toDouble(),
                                                           memberPath(tapPath, name("position")));
