@@ -90,7 +90,9 @@ for target in load_keymap_fuzzer load_joystick_fuzzer item_fuzzer featureimage_f
     log="$work/$target.log"
     mkdir -p "$corpus"
     echo "fuzzing $target for ${seconds}s"
-    if "$binary" "$corpus" "$work/seeds/${seeds[$target]}" -dict="$dict" -max_total_time="$seconds" \
+    leaks=${LSAN_OPTIONS:-}
+    [ "$target" = import_fuzzer ] && leaks="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+    if LSAN_OPTIONS="$leaks" "$binary" "$corpus" "$work/seeds/${seeds[$target]}" -dict="$dict" -max_total_time="$seconds" \
         -max_len="${max_len[$target]}" -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 \
         -artifact_prefix="$build_dir/fuzz-artifacts/$target-" >"$log" 2>&1; then
         result=ok

@@ -45,8 +45,9 @@ public:
                                     const char* offScreenNote = "kept as written");
     // A number; nothing (reported as malformed) when it is missing or not a number.
     std::optional<double> number(const QJsonObject& object, const QString& path, const char* name);
-    // A key name: nothing (reported as malformed) when it is missing or not text; an unbound key
-    // when the name is not one of a key that a keymap can hold (reported as an error).
+    // A Qt key name (as QtScrcpy stores keys): nothing (reported as malformed) when it is missing
+    // or not text; an unbound key when the name is not one of a key that a keymap can hold
+    // (reported as an error).
     std::optional<ovelkeymapmanager::ConfigKey> key(const QJsonObject& object, const QString& path,
                                                     const char* name);
     // The key found for a source's key name (sourceName, as the source spells it, for the

@@ -161,7 +161,9 @@ private:
         if (!m_newer)
             return {button(value, path)};
         if (!value.isArray()) {
-            m_context.nodeDropped(path, QStringLiteral("a binding is an array of button names"));
+            m_context.report(
+                Severity::Error, "malformed", path,
+                QStringLiteral("a binding is an array of button names; the key is left unbound"));
             return {};
         }
         const QJsonArray names = value.toArray();
