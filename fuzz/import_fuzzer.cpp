@@ -13,7 +13,8 @@ using namespace keymapctl;
 
 namespace {
 
-constexpr SourceFormat kFormats[] = {SourceFormat::QtScrcpy, SourceFormat::PlayCover, SourceFormat::ScrcpyMask};
+constexpr SourceFormat kFormats[] = {SourceFormat::QtScrcpy, SourceFormat::PlayCover,
+                                     SourceFormat::ScrcpyMask};
 // A source may hold many configs; a few show every path through the import.
 constexpr int kMaxConfigs = 4;
 

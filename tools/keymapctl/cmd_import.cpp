@@ -16,12 +16,10 @@ namespace {
 const QSize kDefaultScreen(1280, 720);
 
 Finding sourceProblem(const QString& file, const SourceProblem& problem) {
-    Finding finding;
-    finding.file = file;
-    finding.code = QLatin1String(problem.code);
-    finding.message = problem.message;
-    finding.location.line = problem.line;
-    finding.location.column = problem.column;
+    Finding finding =
+        makeFinding(file, Severity::Error, QLatin1String(problem.code), QString(), problem.message);
+    finding.line = problem.line;
+    finding.column = problem.column;
     return finding;
 }
 
