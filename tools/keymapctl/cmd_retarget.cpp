@@ -169,11 +169,10 @@ int runRetarget(const QStringList& arguments) {
     const LoadedDocument document = loadDocument(file, cli.isSet(QStringLiteral("joystick")));
     if (!document.clean())
         return cli.fail(kBadInput, findingLine(document.problem()));
-    // Saving would drop or convert these whatever the move does; format says so and can force it. A
-    // value that the library writes anew (a feature image's PNG, encoded again) is no loss here.
+    // Saving would drop or change these whatever the move does; format says so and can force it.
     QStringList losses;
     for (const SavingChange& change : savingChanges(document)) {
-        if (change.kind != SavingChange::Changed)
+        if (change.isLoss())
             losses << QStringLiteral("  ") + change.describe();
     }
     if (!losses.isEmpty())

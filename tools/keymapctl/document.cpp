@@ -1,7 +1,9 @@
 #include "document.h"
 
 #include "cli.h"
-#include "saving_changes.h"
+#include "json_values.h"
+#include "member_samples.h"
+#include "suggest.h"
 
 #include <Poco/JSON/Stringifier.h>
 #include <QFile>
@@ -36,33 +38,84 @@ QString loadMessage(const KeymapLoadReport& report) {
     return name.isEmpty() ? report.message : name + QStringLiteral(": ") + report.message;
 }
 
-// What is wrong with the member where loading stopped, in plain words, from what the file holds
-// there and what a new item (or default block) holds at the same place.
-QString plainWords(const KeymapLoadReport& report, const KeymapSource& source) {
-    if (report.block == QLatin1String("json"))
-        return report.exceptionName == QLatin1String("Bad cast exception")
-                   ? QStringLiteral("the top level must be an object")
-                   : QString();
-    if (report.path.isEmpty())
+// What is wrong where loading stopped, in plain words, from what the file holds there and what a
+// new item (or default block) holds at the same place.
+struct Explanation {
+    Explanation(QString words = QString(), bool saysWhy = true, QString path = QString(),
+                QString placePath = QString())
+        : words(std::move(words)), saysWhy(saysWhy), path(std::move(path)), placePath(std::move(placePath)) {}
+
+    QString words;     // empty when the library's text is all there is to say
+    bool saysWhy;      // false when the library's text tells more and follows the words
+    QString path;      // the member or element meant, when more precise than the report's
+    QString placePath; // what the place points at, when not that member: a misspelt name
+};
+
+// A sibling of a missing member that is probably it, misspelt: a name the member's object does not
+// know, near the missing one.
+QString misspeltAs(const KeymapLoadReport& report, const Poco::Dynamic::Var& parent, const QString& owner,
+                   const QString& parentInside) {
+    if (!isJsonObject(parent))
         return QString();
-    if (report.message == QLatin1String("the element is not an object"))
-        return QStringLiteral("must be an object");
-    const Poco::Dynamic::Var value = valueAt(source.root, report.path);
-    if (value.isEmpty()) {
-        const int cut = report.path.lastIndexOf(QLatin1Char('.'));
-        const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
-        const bool present = parent.type() == typeid(Poco::JSON::Object::Ptr) &&
-                             parent.extract<Poco::JSON::Object::Ptr>()->has(report.member.toStdString());
-        return present ? QStringLiteral("must not be null") : QStringLiteral("required member missing");
+    const Poco::Dynamic::Var known = defaultValueAt(owner, parentInside);
+    const Poco::JSON::Object::Ptr knownObject =
+        isJsonObject(known) ? known.extract<Poco::JSON::Object::Ptr>() : nullptr;
+    QStringList unknown;
+    for (const auto& member : *parent.extract<Poco::JSON::Object::Ptr>()) {
+        if (!knownObject || !knownObject->has(member.first))
+            unknown << QString::fromStdString(member.first);
     }
-    QString owner = report.block;
-    QString inside = report.path.mid(report.path.indexOf(QLatin1Char('.')) + 1);
-    if (report.itemIndex >= 0)
-        owner = report.itemType;
+    return nearestName(report.member, unknown);
+}
+
+Explanation explain(const KeymapLoadReport& report, const KeymapSource& source) {
+    if (report.block == QLatin1String("json")) {
+        if (report.exceptionName == QLatin1String("Bad cast exception"))
+            return {QStringLiteral("the top level must be an object")};
+        return {source.syntaxHint};
+    }
+    if (report.path.isEmpty())
+        return {};
+    if (report.message == QLatin1String("the element is not an object"))
+        return {QStringLiteral("must be an object")};
+    const Poco::Dynamic::Var value = valueAt(source.root, report.path);
+    const int cut = report.path.lastIndexOf(QLatin1Char('.'));
+    const int blockEnd = report.path.indexOf(QLatin1Char('.'));
+    // The member's path inside its item or block, and its parent's.
+    const QString inside = blockEnd < 0 ? QString() : report.path.mid(blockEnd + 1);
+    const QString parentInside =
+        cut <= blockEnd ? QString() : report.path.mid(blockEnd + 1, cut - blockEnd - 1);
+    const QString owner = report.itemIndex >= 0 ? report.itemType : report.block;
+    if (value.isEmpty()) {
+        const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
+        const bool present = isJsonObject(parent) &&
+                             parent.extract<Poco::JSON::Object::Ptr>()->has(report.member.toStdString());
+        if (present)
+            return {QStringLiteral("must not be null")};
+        const QString misspelt = misspeltAs(report, parent, owner, parentInside);
+        if (misspelt.isEmpty())
+            return {QStringLiteral("required member missing")};
+        return {QStringLiteral("required member missing; found %1; did you mean %2?")
+                    .arg(misspelt, report.member),
+                true, QString(), report.path.left(cut + 1) + misspelt};
+    }
+    if (report.path == QLatin1String("keymaps"))
+        return {QStringLiteral("must be an array, not %1").arg(kindName(value))};
+    if (isJsonArray(value)) {
+        // A list whose reading failed at an element: a null, where only values are read.
+        const Poco::JSON::Array::Ptr array = value.extract<Poco::JSON::Array::Ptr>();
+        for (unsigned i = 0; i < array->size(); ++i) {
+            if (array->get(i).isEmpty())
+                return {QStringLiteral("must not be null"), true,
+                        report.path + QStringLiteral("[%1]").arg(i)};
+        }
+    }
     const Poco::Dynamic::Var expected = defaultValueAt(owner, inside);
     if (expected.isEmpty())
-        return QStringLiteral("cannot be read: %1").arg(shortJson(value));
-    return QStringLiteral("not %1: %2").arg(kindName(expected), shortJson(value));
+        return {QStringLiteral("cannot be read: %1").arg(shortJson(value)), false};
+    // A number of the right kind that still fails (out of range) is told by the library's text.
+    const bool numbers = value.isNumeric() && expected.isNumeric();
+    return {QStringLiteral("not %1: %2").arg(kindName(expected), shortJson(value)), !numbers};
 }
 
 // The problem of a file that loading cannot read as text: another encoding, or bytes that are
@@ -71,15 +124,14 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
     if (source.encoding.isEmpty() && source.invalidUtf8.line == 0)
         return false;
     finding.code = QStringLiteral("encoding");
-    finding.location.block = QStringLiteral("json");
     if (!source.encoding.isEmpty()) {
         finding.message = QStringLiteral("the file is in %1, which keymaps cannot be; save it as UTF-8")
                               .arg(source.encoding);
-        finding.location.line = finding.location.column = 1;
+        finding.line = finding.column = 1;
     } else {
         finding.message = QStringLiteral("this byte is not UTF-8; save the file as UTF-8");
-        finding.location.line = source.invalidUtf8.line;
-        finding.location.column = source.invalidUtf8.column;
+        finding.line = source.invalidUtf8.line;
+        finding.column = source.invalidUtf8.column;
     }
     return true;
 }
@@ -89,6 +141,7 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
 LoadedDocument loadDocument(const QString& path, bool joystick) {
     LoadedDocument document;
     document.path = path;
+    document.joystick = joystick;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return document;
@@ -137,13 +190,17 @@ int LoadedDocument::exitCode() const {
     return kOk;
 }
 
+Finding LoadedDocument::finding(Severity severity, const QString& code, const QString& path,
+                                const QString& message) const {
+    return makeFinding(this->path, severity, code, path, message, &source);
+}
+
 Finding LoadedDocument::problem() const {
-    Finding finding;
-    finding.file = path;
+    Finding finding = makeFinding(path, Severity::Error, QString(), QString(), QString());
     switch (status) {
     case LoadStatus::Unreadable:
         finding.code = QStringLiteral("unreadable");
-        finding.message = QStringLiteral("cannot read the file (missing, a directory, or no permission)");
+        finding.message = whyUnreadable(path);
         break;
     case LoadStatus::Empty:
         finding.code = QStringLiteral("empty-file");
@@ -152,24 +209,24 @@ Finding LoadedDocument::problem() const {
     case LoadStatus::Broken: {
         if (encodingProblem(source, finding))
             break;
-        finding.code = QStringLiteral("load-") + report.block;
-        const QString plain = plainWords(report, source);
-        // After a bad cast the library's message names its own types, which say nothing to an author.
-        const QString library =
-            plain.startsWith(QLatin1String("the top level")) ? report.exceptionName : loadMessage(report);
-        finding.message =
-            plain.isEmpty() ? library : plain + QStringLiteral(" (") + library + QLatin1Char(')');
-        finding.location.block = report.block;
-        finding.location.item = report.itemIndex;
-        finding.location.type = report.itemType;
-        finding.location.member = report.member;
-        finding.location.path = report.path;
-        finding.location.line = report.line;
-        finding.location.column = report.column;
-        if (!report.path.isEmpty()) {
-            const KeymapSourcePlace place = placeOf(source, report.path);
-            finding.location.line = place.line;
-            finding.location.column = place.column;
+        const Explanation plain = explain(report, source);
+        // The library's text follows plain words only when it tells more than they do.
+        QString message = loadMessage(report);
+        if (!plain.words.isEmpty())
+            message =
+                plain.saysWhy ? plain.words : plain.words + QStringLiteral(" (") + message + QLatin1Char(')');
+        const QString findingPath = plain.path.isEmpty() ? report.path : plain.path;
+        finding =
+            this->finding(Severity::Error, QStringLiteral("load-") + report.block, findingPath, message);
+        if (report.path.isEmpty()) {
+            finding.line = report.line;
+            finding.column = report.column;
+        } else if (!plain.placePath.isEmpty()) {
+            // At the misspelt name, and the name meant is the fix.
+            const KeymapSourcePlace place = placeOf(source, plain.placePath);
+            finding.line = place.line;
+            finding.column = place.column;
+            finding.fix = report.member;
         }
         break;
     }

@@ -43,9 +43,14 @@ int main(int argc, char** argv) {
 
     const Command* command = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
     std::unique_ptr<QCoreApplication> app;
-    if (command && command->needsGui)
+    if (command && command->needsGui) {
+        // What the platform notes while starting (a missing XDG_RUNTIME_DIR) is no news about the
+        // command's work: it stays off stderr.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         app = std::make_unique<QGuiApplication>(argc, argv);
-    else
+        qInstallMessageHandler(previous);
+    } else
         app = std::make_unique<QCoreApplication>(argc, argv);
 
     int exitCode = kOk;
