@@ -5,6 +5,7 @@
 #include <keymapmanager/items/itemfactory_p.h>
 #include <keymapmanager/macro/runningpoints_p.h>
 #include <keymapmanager/retarget/memberroles_p.h>
+#include <keymapmanager/retarget/memberwalk_p.h>
 #include <keymapmanager/retarget/screenrule_p.h>
 
 #include <Poco/Exception.h>
@@ -19,9 +20,11 @@ namespace ovelkeymapmanager {
 
 namespace {
 
+using retarget::forEachHolder;
 using retarget::OwnerRoles;
 using retarget::RoleMember;
 using retarget::ScreenRule;
+using retarget::Where;
 using Object = Poco::JSON::Object;
 using ObjectPtr = Poco::JSON::Object::Ptr;
 using ArrayPtr = Poco::JSON::Array::Ptr;
@@ -59,81 +62,6 @@ bool numberAt(const Object& holder, const std::string& name, double& value) {
         return false;
     value = member.convert<double>();
     return true;
-}
-
-// The steps from an owner's object to the one being visited, made into text only for a finding.
-class Where {
-public:
-    explicit Where(QString root) : m_root(std::move(root)) {}
-
-    void enter(const std::string* name, int index = -1) { m_steps.push_back({name, index}); }
-    void leave() { m_steps.pop_back(); }
-    // The path of the object being visited.
-    QString here() const {
-        QString text = m_root;
-        for (const Step& step : m_steps) {
-            if (step.index >= 0)
-                text += QStringLiteral("[%1]").arg(step.index);
-            else
-                text += QLatin1Char('.') + QString::fromStdString(*step.name);
-        }
-        return text;
-    }
-    QString text(const std::string& member) const {
-        return here() + QLatin1Char('.') + QString::fromStdString(member);
-    }
-    QString text(const std::string& member, int index) const {
-        return text(member) + QStringLiteral("[%1]").arg(index);
-    }
-
-private:
-    struct Step {
-        const std::string* name;
-        int index;
-    };
-    QString m_root;
-    std::vector<Step> m_steps;
-};
-
-// Calls visit(holder) for every object that a member's holder path leads to from object.
-template <typename Visit>
-void forEachHolder(Object& object, const RoleMember& member, std::size_t step, Where& where, Visit& visit);
-
-template <typename Visit>
-void descend(const Poco::Dynamic::Var& value, int arrays, const RoleMember& member, std::size_t step,
-             Where& where, Visit& visit) {
-    if (arrays == 0) {
-        if (value.type() == typeid(ObjectPtr)) {
-            if (ObjectPtr object = value.extract<ObjectPtr>())
-                forEachHolder(*object, member, step + 1, where, visit);
-        }
-        return;
-    }
-    if (value.type() != typeid(ArrayPtr))
-        return;
-    ArrayPtr array = value.extract<ArrayPtr>();
-    if (!array)
-        return;
-    for (unsigned i = 0; i < array->size(); ++i) {
-        where.enter(nullptr, int(i));
-        descend(array->get(i), arrays - 1, member, step, where, visit);
-        where.leave();
-    }
-}
-
-template <typename Visit>
-void forEachHolder(Object& object, const RoleMember& member, std::size_t step, Where& where, Visit& visit) {
-    if (step == member.holder.size()) {
-        visit(object);
-        return;
-    }
-    const retarget::PathStep& next = member.holder[step];
-    const Poco::Dynamic::Var value = object.get(next.name);
-    if (value.isEmpty())
-        return;
-    where.enter(&next.name);
-    descend(value, next.arrays, member, step, where, visit);
-    where.leave();
 }
 
 // Moves the members of one owner's JSON object by their roles.
