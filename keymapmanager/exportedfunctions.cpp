@@ -1,8 +1,10 @@
 // The exported functions: each fetches the manager and forwards to its member of the same name,
-// except those that only read a file's text as JSON, which hold no state.
+// except those that hold no state: reading a file's text as JSON, describing the members, and moving
+// a document.
 #include <keymapmanager/document/documentdescription_p.h>
 #include <keymapmanager/document/documentio_p.h>
 #include <keymapmanager/keymapmanager_p.h>
+#include <keymapmanager/retarget/retargetdocument_p.h>
 
 namespace ovelkeymapmanager {
 
@@ -84,6 +86,13 @@ KeymapSource ReadKeymapSource(const QString& path, bool isJoystick) {
 }
 KeymapSource ParseKeymapSource(const QByteArray& text) {
     return keymapSource(text);
+}
+KeymapConfig* RetargetKeymapConfig(const KeymapConfig* config, QSize from, QSize to,
+                                   const KeymapRetargetOptions& options, KeymapRetargetReport* report) {
+    KeymapRetargetReport scratch;
+    KeymapRetargetReport& filled = report ? *report : scratch;
+    filled = KeymapRetargetReport();
+    return config ? retargetDocument(*config, from, to, options, filled) : nullptr;
 }
 
 } // namespace ovelkeymapmanager

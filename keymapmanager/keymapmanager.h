@@ -11,10 +11,12 @@
 #include <keymapmanager/export.h>
 #include <keymapmanager/items/allitems.h>
 #include <keymapmanager/json/memberdescription.h>
+#include <keymapmanager/retarget/retarget.h>
 
 #include <QEvent>
 #include <QList>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -84,5 +86,14 @@ OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* LoadConfigAndInfoWithReport(const QStrin
 OVEL_KEYMAPMANAGER_EXPORT KeymapSource ReadKeymapSource(const QString& path, bool isJoystick);
 // The same for a text in memory, such as the text that saving produces.
 OVEL_KEYMAPMANAGER_EXPORT KeymapSource ParseKeymapSource(const QByteArray& text);
+
+// A copy of the document moved from a screen of size from to one of size to (in pixels), owned by
+// the caller: each item keeps its distance from the edge or corner its work position is nearest
+// to, scaled as the options say; macro positions and feature image rectangles move too. *report
+// (when not null) lists each moved item and what could not be moved. Null for a null document,
+// sizes that are not positive, or a safe aspect that is neither 0 nor positive.
+OVEL_KEYMAPMANAGER_EXPORT KeymapConfig* RetargetKeymapConfig(const KeymapConfig* config, QSize from, QSize to,
+                                                             const KeymapRetargetOptions& options,
+                                                             KeymapRetargetReport* report);
 
 } // namespace ovelkeymapmanager

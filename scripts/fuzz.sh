@@ -16,7 +16,7 @@ mkdir -p "$work" "$build_dir/fuzz-artifacts"
 python3 - "$root" "$shared" "$work/seeds" <<'PYTHON'
 import glob, json, os, shutil, sys
 root, shared, out = sys.argv[1:4]
-targets = ["document", "item", "featureimage", "macro"]
+targets = ["document", "item", "featureimage", "macro", "import", "retarget"]
 for target in targets:
     os.makedirs(os.path.join(out, target))
     for seed in glob.glob(os.path.join(root, "fuzz/seeds", target, "*")):
@@ -38,6 +38,9 @@ def lines_in(value, found):
 for path in documents:
     base = os.path.basename(path)
     shutil.copy(path, os.path.join(out, "document", base))
+    # Documents for moving: as they are (screens from a hash) and with a line of screens and options.
+    shutil.copy(path, os.path.join(out, "retarget", base))
+    write("retarget", f"wide-{base}", b"1280 720 2560 1080 1 1.7778 0:4\n" + open(path, "rb").read())
     try:
         document = json.load(open(path, encoding="utf-8"))
     except ValueError:
@@ -51,6 +54,10 @@ for path in documents:
     for g, group in enumerate(document.get("info", {}).get("feature_images", [])):
         for i, image in enumerate(group):
             write("featureimage", f"J{base}-{g}-{i}.json", b"J" + json.dumps(image).encode())
+# The import's samples, each after the byte that picks its reader.
+for prefix, pattern in ((b"\0", "qtscrcpy-*.json"), (b"\1", "playcover-*.playmap"), (b"\2", "scrcpy-mask-*.json")):
+    for path in sorted(glob.glob(os.path.join(root, "tests/keymapctl/data", pattern))):
+        write("import", os.path.basename(path), prefix + open(path, "rb").read())
 suite = os.path.join(shared, "json-test-suite")
 for path in sorted(glob.glob(os.path.join(suite, "*.json"))):
     shutil.copy(path, os.path.join(out, "document", os.path.basename(path)))
@@ -67,25 +74,31 @@ PYTHON
 dict="$work/keymap.dict"
 {
     printf '"%s"\n' '{' '}' '[' ']' ':' ',' '\"' 'true' 'false' 'null' '-0' '1e308' '2147483648' '\\u0000'
-    grep -rhoE '"[A-Za-z_][A-Za-z0-9_ ]{1,40}"' "$root/keymapmanager" --include='*.cpp' --include='*.h' |
+    grep -rhoE '"[A-Za-z_][A-Za-z0-9_ ]{1,40}"' "$root/keymapmanager" "$root"/tools/keymapctl/import_* \
+        --include='*.cpp' --include='*.h' |
         sort -u
 } > "$dict"
 
 declare -A seeds=([load_keymap_fuzzer]=document [load_joystick_fuzzer]=document [item_fuzzer]=item
-                  [featureimage_fuzzer]=featureimage [macro_fuzzer]=macro)
+                  [featureimage_fuzzer]=featureimage [macro_fuzzer]=macro [import_fuzzer]=import
+                  [retarget_fuzzer]=retarget)
 declare -A max_len=([load_keymap_fuzzer]=16384 [load_joystick_fuzzer]=16384 [item_fuzzer]=8192
-                    [featureimage_fuzzer]=16384 [macro_fuzzer]=4096)
+                    [featureimage_fuzzer]=16384 [macro_fuzzer]=4096 [import_fuzzer]=16384
+                    [retarget_fuzzer]=16384)
 export QT_QPA_PLATFORM=offscreen
 export QT_LOGGING_RULES="*.debug=false;*.warning=false" # libpng's warnings on broken images would flood
 status=0
 summary=()
-for target in load_keymap_fuzzer load_joystick_fuzzer item_fuzzer featureimage_fuzzer macro_fuzzer; do
+for target in load_keymap_fuzzer load_joystick_fuzzer item_fuzzer featureimage_fuzzer macro_fuzzer import_fuzzer \
+    retarget_fuzzer; do
     binary="$build_dir/fuzz/$target"
     corpus="$build_dir/fuzz-corpus/$target"
     log="$work/$target.log"
     mkdir -p "$corpus"
     echo "fuzzing $target for ${seconds}s"
-    if "$binary" "$corpus" "$work/seeds/${seeds[$target]}" -dict="$dict" -max_total_time="$seconds" \
+    leaks=${LSAN_OPTIONS:-}
+    [ "$target" = import_fuzzer ] && leaks="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+    if LSAN_OPTIONS="$leaks" "$binary" "$corpus" "$work/seeds/${seeds[$target]}" -dict="$dict" -max_total_time="$seconds" \
         -max_len="${max_len[$target]}" -timeout=10 -rss_limit_mb=3072 -print_final_stats=1 \
         -artifact_prefix="$build_dir/fuzz-artifacts/$target-" >"$log" 2>&1; then
         result=ok

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that one purpose needs, when any is missing:
 #   install-deps.sh [test|demo|fuzz|bench]   (default: test)
-# test and demo need the build and the tests' tools; fuzz adds clang and its runtime, bench
-# Google Benchmark. Both Qt 5 and Qt 6 are installed: the Qt 6 build compares its output with a Qt 5
-# build of the library. Installing needs root or sudo.
+# test and demo need the build and the tests' tools (with a font for Chinese, Japanese and Korean
+# descriptions in rendered keymaps); fuzz adds clang and its runtime, bench Google Benchmark.
+# Both Qt 5 and Qt 6 are installed: the Qt 6 build compares its output with a Qt 5 build of the
+# library. Installing needs root or sudo.
 set -euo pipefail
 purpose=${1:-test}
 build=(cmake make g++ pkg-config qtbase5-dev qt6-base-dev libpoco-dev)
 case "$purpose" in
-test | demo) packages=("${build[@]}" googletest libgtest-dev python3 python3-jsonschema fonts-dejavu-core) ;;
+test | demo) packages=("${build[@]}" googletest libgtest-dev python3 python3-jsonschema fonts-dejavu-core fonts-wqy-microhei) ;;
 fuzz) packages=("${build[@]}" clang libclang-rt-14-dev) ;;
 bench) packages=("${build[@]}" libbenchmark-dev) ;;
 *)

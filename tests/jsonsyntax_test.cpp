@@ -39,3 +39,24 @@ TEST(JsonSyntax, FindsTheFirstByteThatCannotContinueTheText) {
     for (const auto& row : rows)
         EXPECT_EQ(json::syntaxErrorOffset(row.text), row.offset) << row.text.left(40).toStdString();
 }
+
+TEST(JsonSyntax, NamesATrailingCommaOrACommentAtItsFirstByte) {
+    const struct {
+        QByteArray text;
+        int offset;
+        const char* words;
+    } rows[] = {
+        {"{\"a\": 1 ,\n}", 8, "a comma before '}' (trailing comma?)"},
+        {"[1,]", 2, "a comma before ']' (trailing comma?)"},
+        {"{ // x\n}", 2, "a comment (JSON has no comments)"},
+        {"[1 /* x */]", 3, "a comment (JSON has no comments)"},
+        {"[1 / 2]", -1, ""},
+        {"{,}", -1, ""},
+        {"[1]", -1, ""},
+    };
+    for (const auto& row : rows) {
+        const json::SyntaxHint hint = json::syntaxErrorHint(row.text, json::syntaxErrorOffset(row.text));
+        EXPECT_EQ(hint.offset, row.offset) << row.text.toStdString();
+        EXPECT_EQ(hint.words, QString::fromLatin1(row.words)) << row.text.toStdString();
+    }
+}

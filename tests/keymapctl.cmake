@@ -1,11 +1,11 @@
 # keymapctl is tested by running the built binary: keymapctl/run.sh runs the cases of one command
 # group and compares their transcript with the expected one (a probe reads the rendered pictures).
-# The import's key table is tested on its own against the library's key naming.
+# The import's key tables are tested on their own against the library's and Qt's key naming.
 if(TARGET keymapctl)
     set(KEYMAPCTL_TEST_DIR ${CMAKE_CURRENT_SOURCE_DIR}/keymapctl)
     add_executable(keymapctl_pngprobe ${KEYMAPCTL_TEST_DIR}/pngprobe.cpp)
     target_link_libraries(keymapctl_pngprobe PRIVATE ${KEYMAP_QT}::Gui)
-    foreach(group check lint format macro key items render import)
+    foreach(group check lint format macro key items render import retarget)
         add_test(NAME keymapctl_${group}
             COMMAND bash ${KEYMAPCTL_TEST_DIR}/run.sh $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR} ${group})
         set_tests_properties(keymapctl_${group} PROPERTIES TIMEOUT 300
@@ -23,7 +23,8 @@ if(TARGET keymapctl)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
     add_executable(keymapctl_importkeys_test ${KEYMAPCTL_TEST_DIR}/importkeys_test.cpp
-        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys.cpp)
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys.cpp ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys_web.cpp
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys_hid.cpp)
     target_include_directories(keymapctl_importkeys_test PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(keymapctl_importkeys_test PRIVATE ovel-keymapmanager GTest::gtest_main)
     add_test(NAME keymapctl_importkeys COMMAND keymapctl_importkeys_test)

@@ -42,6 +42,10 @@ struct KeymapSource {
     // Every repeated member name, in text order, with the occurrence before it. Up to a syntax
     // error only.
     QVector<KeymapSourceDuplicate> duplicates;
+    // For a text that is not JSON, what the fault probably is when the text shows it: "a comma
+    // before '}' (trailing comma?)", "a comment (JSON has no comments)"; empty otherwise. The
+    // load report's line and column then point at that comma or at the comment's first '/'.
+    QString syntaxHint;
 };
 
 } // namespace ovelkeymapmanager

@@ -121,7 +121,11 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
         // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
         bool badValue = false;
         int offset = json::syntaxErrorOffset(text, &badValue);
-        if (offset >= 0) {
+        const json::SyntaxHint hint = badValue ? json::SyntaxHint() : json::syntaxErrorHint(text, offset);
+        if (hint.offset >= 0) {
+            // At the comma or comment that the source's hint names.
+            lineAndColumn(text, hint.offset, &report->line, &report->column);
+        } else if (offset >= 0) {
             // A syntax fault lies right after the last token read; a refused value is where it starts.
             while (!badValue && offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
                 --offset;

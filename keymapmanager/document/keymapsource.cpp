@@ -89,7 +89,8 @@ KeymapSource keymapSource(QByteArray text) {
         if (parsed.type() == typeid(Poco::JSON::Object::Ptr))
             source.root = parsed.extract<Poco::JSON::Object::Ptr>();
     } catch (const Poco::Exception&) {
-        // Not JSON: the load report tells why; the places up to the fault stay useful.
+        // Not JSON: the load report tells where; the places up to the fault stay useful.
+        source.syntaxHint = json::syntaxErrorHint(text, json::syntaxErrorOffset(text)).words;
     }
     return source;
 }

@@ -300,6 +300,27 @@ int syntaxErrorOffset(const QByteArray& text, bool* badValue) {
     return offset;
 }
 
+SyntaxHint syntaxErrorHint(const QByteArray& text, int errorOffset) {
+    const auto isSpace = [&text](int i) { return std::strchr(" \t\n\r", text.at(i)) != nullptr; };
+    if (errorOffset < 0)
+        return {};
+    int next = errorOffset;
+    while (next < text.size() && isSpace(next))
+        ++next;
+    if (next + 1 < text.size() && text.at(next) == '/' &&
+        (text.at(next + 1) == '/' || text.at(next + 1) == '*'))
+        return {next, QStringLiteral("a comment (JSON has no comments)")};
+    if (next < text.size() && (text.at(next) == '}' || text.at(next) == ']')) {
+        int before = next - 1;
+        while (before >= 0 && isSpace(before))
+            --before;
+        if (before >= 0 && text.at(before) == ',')
+            return {before,
+                    QStringLiteral("a comma before '%1' (trailing comma?)").arg(QLatin1Char(text.at(next)))};
+    }
+    return {};
+}
+
 MemberOffsets memberOffsets(const QByteArray& text) {
     MemberOffsets places;
     Scanner(text, &places).errorOffset();

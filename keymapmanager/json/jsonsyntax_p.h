@@ -15,6 +15,16 @@ namespace ovelkeymapmanager::json {
 // and set *badValue: a number it cannot hold, a lone or broken surrogate escape.
 int syntaxErrorOffset(const QByteArray& text, bool* badValue = nullptr);
 
+// What probably went wrong at a syntax error offset, in words for a keymap author, and the offset
+// of the byte that shows it: the comma of "a comma before '}' (trailing comma?)" or the first '/'
+// of "a comment (JSON has no comments)". No words (and offset -1) when the text shows neither or
+// errorOffset is -1.
+struct SyntaxHint {
+    int offset = -1;
+    QString words;
+};
+SyntaxHint syntaxErrorHint(const QByteArray& text, int errorOffset);
+
 // A member named twice in one object: the JSON library keeps the later value, the earlier is lost.
 struct DuplicateOffsets {
     QString path;

@@ -28,6 +28,16 @@ struct LineMatch {
     Positions positions;  // the items of a coordinate command
 };
 
+// A position of a running line: where its "x,y" stands in the line, and its value.
+struct RunningPoint {
+    qsizetype begin;
+    qsizetype end;
+    double x;
+    double y;
+};
+using RunningPoints = QVarLengthArray<RunningPoint, 8>;
+enum class PointsFound { None, Found, Unreadable };
+
 class MacroCommand {
 public:
     virtual ~MacroCommand() = default;
@@ -39,6 +49,16 @@ public:
     // when it was not asked (a converter object may hold any text).
     virtual QString toRunning(QStringView editing, const LineMatch* found, const Screen& screen) const = 0;
     virtual QString toEditing(QStringView running, const LineMatch* found, const Screen& screen) const = 0;
+    // The positions of a running line that this command accepted (found is what accepting it
+    // found), read as its conversion reads them: None for a command without positions (and for a
+    // line of "mouse" only), Unreadable when the conversion would give an error text instead.
+    virtual PointsFound runningPoints(QStringView running, const LineMatch& found,
+                                      RunningPoints& points) const {
+        Q_UNUSED(running);
+        Q_UNUSED(found);
+        Q_UNUSED(points);
+        return PointsFound::None;
+    }
 
     // The first word of every line that the command accepts, up to the first character that is
     // not a lower-case letter or '_'; empty when it may accept lines that begin otherwise.

@@ -48,6 +48,16 @@ public:
     QString toEditing(QStringView running, const LineMatch* found, const Screen& screen) const override {
         return convert(running, found, screen, false);
     }
+    PointsFound runningPoints(QStringView running, const LineMatch& found,
+                              RunningPoints& points) const override {
+        for (const Position& position : found.positions) {
+            if (!position.x.isNull())
+                points.append({position.x.data() - running.data(),
+                               position.y.data() + position.y.size() - running.data(),
+                               decimalValue(position.x), decimalValue(position.y)});
+        }
+        return points.isEmpty() ? PointsFound::None : PointsFound::Found;
+    }
 
 private:
     // Pixel pairs "x,y" separated by blanks become fraction pairs "(x,y)" separated by ';', and
@@ -132,25 +142,16 @@ public:
     // One position is enough in this direction. Pixels are rounded as qRound does (halves upwards),
     // and only where an int can hold them.
     QString toEditing(QStringView running, const LineMatch*, const Screen& screen) const override {
-        const QList<QStringView> parts = running.split(QLatin1Char(':'));
-        if (parts.size() != 2 || parts.first() != QLatin1String("screenshot_rel"))
+        QList<QStringView> pieces;
+        if (!runningPieces(running, pieces))
             return QString::fromLatin1(kInvalidInput);
-        // The outer parentheses go; a body shorter than two characters leaves nothing.
-        const QStringView body =
-            parts.at(1).size() < 2 ? QStringView() : parts.at(1).mid(1, parts.at(1).size() - 2);
         QString result = QStringLiteral("screenshot");
-        for (const QStringView& piece : body.split(QStringLiteral(");("))) {
-            const QList<QStringView> pair = piece.split(QLatin1Char(','));
-            if (pair.size() != 2)
-                return QString::fromLatin1(kInvalidFormat);
-            // QStringView::toDouble, with a short way for plain decimals.
+        for (const QStringView& piece : pieces) {
             double x = 0;
             double y = 0;
-            bool xOk = readPlainDecimal(pair.at(0), x);
-            bool yOk = readPlainDecimal(pair.at(1), y);
-            x = xOk ? x : pair.at(0).toDouble(&xOk);
-            y = yOk ? y : pair.at(1).toDouble(&yOk);
-            const char* error = !xOk || !yOk ? kInvalidValues : scale(x, y, screen.rect, false);
+            const char* error = readCorner(piece, x, y);
+            if (!error)
+                error = scale(x, y, screen.rect, false);
             if (!error && !(std::abs(x) < 2147483647.0 && std::abs(y) < 2147483647.0))
                 error = kInvalidValues;
             if (error)
@@ -159,6 +160,46 @@ public:
                 QLatin1Char(' ') + QString::number(qRound(x)) + QLatin1Char(',') + QString::number(qRound(y));
         }
         return result;
+    }
+
+    PointsFound runningPoints(QStringView running, const LineMatch&, RunningPoints& points) const override {
+        QList<QStringView> pieces;
+        if (!runningPieces(running, pieces))
+            return PointsFound::Unreadable;
+        for (const QStringView& piece : pieces) {
+            RunningPoint point{piece.data() - running.data(), piece.data() + piece.size() - running.data(), 0,
+                               0};
+            if (readCorner(piece, point.x, point.y))
+                return PointsFound::Unreadable;
+            points.append(point);
+        }
+        return PointsFound::Found;
+    }
+
+private:
+    // The "x,y" pieces of "screenshot_rel:(x,y);(x,y)..."; false when the line is not of that form.
+    static bool runningPieces(QStringView running, QList<QStringView>& pieces) {
+        const QList<QStringView> parts = running.split(QLatin1Char(':'));
+        if (parts.size() != 2 || parts.first() != QLatin1String("screenshot_rel"))
+            return false;
+        // The outer parentheses go; a body shorter than two characters leaves nothing.
+        const QStringView body =
+            parts.at(1).size() < 2 ? QStringView() : parts.at(1).mid(1, parts.at(1).size() - 2);
+        pieces = body.split(QStringLiteral(");("));
+        return true;
+    }
+
+    // One "x,y" piece as QStringView::toDouble reads it, with a short way for plain decimals; the
+    // error text of the line when it cannot be read.
+    static const char* readCorner(QStringView piece, double& x, double& y) {
+        const QList<QStringView> pair = piece.split(QLatin1Char(','));
+        if (pair.size() != 2)
+            return kInvalidFormat;
+        bool xOk = readPlainDecimal(pair.at(0), x);
+        bool yOk = readPlainDecimal(pair.at(1), y);
+        x = xOk ? x : pair.at(0).toDouble(&xOk);
+        y = yOk ? y : pair.at(1).toDouble(&yOk);
+        return xOk && yOk ? nullptr : kInvalidValues;
     }
 };
 

@@ -1,6 +1,6 @@
 // Test probe for keymapctl render: checks that a PNG has the expected size, that its corner
-// shows the background colour, and that the pixel at every item's work position does not, nor
-// one on the ring of each stick.
+// shows the background colour, and that the pixel at every item's work position (at the nearest
+// edge for one off the screen) does not, nor one on the ring of each stick, nor Fire's drag area.
 //   keymapctl_pngprobe IMAGE WIDTHxHEIGHT RRGGBB KEYMAP.json
 // Prints each failure and a count; exit 0 when all holds, 1 otherwise.
 #include <QColor>
@@ -51,6 +51,12 @@ int main(int argc, char** argv) {
                             qMin(image.width(), image.height()) * M_SQRT1_2;
         if (ring > 0)
             drawn(i, centre + QPointF(ring, -ring));
+        // Fire's drag area is filled: its centre shows it.
+        const QJsonObject area = item.value(QLatin1String("swipehold_info")).toObject();
+        const QJsonObject areaCentre = area.value(QLatin1String("rel_position")).toObject();
+        if (item.value(QLatin1String("type")).toString() == QLatin1String("Fire"))
+            drawn(i, QPointF(areaCentre.value(QLatin1String("rel_x")).toDouble() * image.width(),
+                             areaCentre.value(QLatin1String("rel_y")).toDouble() * image.height()));
     }
     std::printf("%d items probed, %d failures\n", int(items.size()), failures);
     return failures == 0 ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -77,6 +78,17 @@ std::optional<QSize> parseSize(const QString& text) {
     if (!okWidth || !okHeight || width <= 0 || height <= 0)
         return std::nullopt;
     return QSize(width, height);
+}
+
+QString whyUnreadable(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists())
+        return QStringLiteral("no such file");
+    if (file.isDir())
+        return QStringLiteral("is a directory");
+    if (!file.isFile())
+        return QStringLiteral("not a regular file");
+    return QStringLiteral("cannot read the file (no permission)");
 }
 
 std::optional<QStringList> readLines(const QString& path) {

@@ -58,6 +58,10 @@ private:
 // "1280x720" (also "1280X720"); nothing for anything else or a side that is not positive.
 std::optional<QSize> parseSize(const QString& text);
 
+// Why a file cannot be read, in a few words: "no such file", "is a directory", "not a regular
+// file" or "cannot read the file (no permission)".
+QString whyUnreadable(const QString& path);
+
 // The lines of a file, or of stdin for "-"; a line feed ends a line, a carriage return before it
 // is dropped, and the empty piece after a final line feed is not a line. Nothing when unreadable.
 std::optional<QStringList> readLines(const QString& path);

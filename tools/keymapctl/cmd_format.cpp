@@ -9,7 +9,6 @@
 #include "text_diff.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace keymapctl {
 
@@ -29,28 +28,6 @@ std::optional<QByteArray> fileBytes(const QString& path) {
     return file.readAll();
 }
 
-// The saved text, with the file's top-level "$schema" kept where saving's member order puts it:
-// first, since the other members are sorted by name and "$" sorts before letters.
-QByteArray canonicalText(const LoadedDocument& document) {
-    QByteArray text = ovelkeymapmanager::ConfigAndInfoSavedText(document.config.get());
-    const Poco::JSON::Object::Ptr& root = document.source.root;
-    if (!text.startsWith("{\n") || !root || !root->has("$schema"))
-        return text;
-    const QByteArray schema = jsonBytes(root->get("$schema"));
-    text.insert(2, "    \"$schema\": " + schema + ",\n");
-    return text;
-}
-
-bool writeFile(const QString& path, const QByteArray& text) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true); // a directory that forbids a temporary file
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 // Why a change would happen with these options: the joystick flag gets its own words.
 QString changeLine(const SavingChange& change, bool joystick) {
     if (joystick && change.path.startsWith(QLatin1String("info.is_joystick")))
@@ -64,12 +41,12 @@ QString changeLine(const SavingChange& change, bool joystick) {
 int formatFile(const CommandLine& cli, const QString& path, const Options& options) {
     const LoadedDocument document = loadDocument(path, options.joystick);
     if (document.status == LoadStatus::Unreadable)
-        return cli.fail(kBadInput, QStringLiteral("%1: cannot read the file").arg(path));
+        return cli.fail(kBadInput, QStringLiteral("%1: %2").arg(path, whyUnreadable(path)));
     if (!document.clean()) {
         return cli.fail(kProblems, QStringLiteral("%1: not rewritten, it does not load cleanly: %2")
                                        .arg(path, findingLine(document.problem())));
     }
-    const QByteArray canonical = canonicalText(document);
+    const QByteArray canonical = canonicalText(*document.config, document.source);
     const std::optional<QByteArray> current = fileBytes(path);
     if (canonical.isEmpty() || !current)
         return cli.fail(kProblems, QStringLiteral("%1: cannot produce the canonical text").arg(path));

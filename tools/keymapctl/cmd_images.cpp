@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "output_file.h"
 
 #include <QDir>
 
@@ -15,11 +16,14 @@ int runImages(const QStringList& arguments) {
         QStringLiteral("Writes every feature image of the keymap into DIR as groupG-imageI.png and "
                        "prints its rectangle and resolution. What is written is the decoded picture, "
                        "encoded again as saving does: the pixels are the file's, the bytes may differ. "
-                       "Exit 1 when the file does not load cleanly or an image holds no valid PNG."),
-        QStringLiteral("FILE --out DIR [--joystick]"));
+                       "An existing file there is replaced only with --force, the keymap never; nothing "
+                       "is written when one may not be.\nExit 1 when the file does not load cleanly or "
+                       "an image holds no valid PNG, 2 on bad usage or a file that may not be written."),
+        QStringLiteral("FILE --out DIR [--force] [--joystick]"));
     cli.addValue(QStringLiteral("out"),
                  QStringLiteral("Directory to write the PNG files to (created if needed)."),
                  QStringLiteral("DIR"));
+    cli.addFlag(QStringLiteral("force"), QStringLiteral("Write over existing files."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as a joystick keymap."));
     if (const auto code = cli.parse(arguments, 1, 1))
         return *code;
@@ -34,12 +38,24 @@ int runImages(const QStringList& arguments) {
     if (!dir.mkpath(QStringLiteral(".")))
         return cli.fail(kBadInput, QStringLiteral("cannot create %1").arg(dir.path()));
 
-    int exit = kOk;
     const auto& groups = document.config->info->featureImages;
+    const auto fileName = [](int group, int index) {
+        return QStringLiteral("group%1-image%2.png").arg(group).arg(index);
+    };
+    for (int group = 0; group < groups.size(); ++group) {
+        for (int index = 0; index < groups[group].size(); ++index) {
+            const QString refusal = outputRefusal(dir.filePath(fileName(group, index)), {document.path},
+                                                  cli.isSet(QStringLiteral("force")));
+            if (!refusal.isEmpty())
+                return cli.fail(kBadInput, refusal);
+        }
+    }
+
+    int exit = kOk;
     for (int group = 0; group < groups.size(); ++group) {
         for (int index = 0; index < groups[group].size(); ++index) {
             const ovelkeymapmanager::FeatureImageInfo& image = groups[group][index];
-            const QString name = QStringLiteral("group%1-image%2.png").arg(group).arg(index);
+            const QString name = fileName(group, index);
             const QRectF& r = image.rect;
             out() << name << ": rect " << r.x() << "," << r.y() << " " << r.width() << "x" << r.height()
                   << ", resolution " << image.resolution.width() << "x" << image.resolution.height();

@@ -16,22 +16,40 @@ bool skipped(const QString& line) {
     return line.isEmpty() || line == QLatin1String("release_actions");
 }
 
-// Converts line by line, so that a dropped line can be named; the converters keep no state from
-// one line to the next, so this gives what converting the whole list gives.
+QList<QString> converted(bool toRunning, const QString& line, const QRect& rect) {
+    return toRunning ? ovelkeymapmanager::MacroKeyEditingTextChangeToRunningText({line}, rect)
+                     : ovelkeymapmanager::MacroKeyRunningTextChangeToEditingText({line}, rect);
+}
+
+// Whether a converted line is a line of its form. The converters put an error text in the place
+// of a line they accept but cannot convert ("Invalid input format"), and a running key code
+// that names no key becomes an editing line without its name ("key_press "): such a result is
+// no line of the other form. An editing line is one the grammar check accepts; a running line
+// one that converts back.
+bool isLineOfItsForm(bool running, const QString& line, const QRect& rect) {
+    if (running)
+        return !converted(false, line, rect).isEmpty();
+    return ovelkeymapmanager::MacroKeyEditingTextGrammarCheck({line}).isEmpty();
+}
+
+// Converts line by line, so that a dropped or failed line can be named; the converters keep no
+// state from one line to the next, so this gives what converting the whole list gives.
 int convert(bool toRunning, const QStringList& lines, const QRect& rect) {
     int exit = kOk;
     for (int i = 0; i < lines.size(); ++i) {
         if (skipped(lines[i]))
             continue;
-        const QList<QString> converted =
-            toRunning ? ovelkeymapmanager::MacroKeyEditingTextChangeToRunningText({lines[i]}, rect)
-                      : ovelkeymapmanager::MacroKeyRunningTextChangeToEditingText({lines[i]}, rect);
-        if (converted.isEmpty()) {
+        const QList<QString> result = converted(toRunning, lines[i], rect);
+        if (result.isEmpty()) {
             err() << "line " << i + 1 << ": not converted: " << lines[i] << "\n";
             exit = kProblems;
+        } else if (!isLineOfItsForm(toRunning, result.first(), rect)) {
+            err() << "line " << i + 1 << ": not converted: " << lines[i] << " (gives \"" << result.first()
+                  << "\", not " << (toRunning ? "a running" : "an editing") << " line)\n";
+            exit = kProblems;
+        } else {
+            out() << result.first() << "\n";
         }
-        for (const QString& line : converted)
-            out() << line << "\n";
     }
     return exit;
 }
@@ -79,7 +97,7 @@ int runMacro(const QStringList& arguments) {
     }
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
-        return cli.fail(kBadInput, QStringLiteral("cannot read %1").arg(path));
+        return cli.fail(kBadInput, QStringLiteral("%1: %2").arg(path, whyUnreadable(path)));
     if (!size)
         return check(*lines);
     return convert(toRunning, *lines, QRect(QPoint(0, 0), *size));

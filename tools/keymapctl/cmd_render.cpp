@@ -3,9 +3,15 @@
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "output_file.h"
 #include "render_markers.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QImage>
+#include <QImageWriter>
+
+#include <algorithm>
 
 namespace keymapctl {
 
@@ -23,6 +29,47 @@ void drawPlainBackground(QPainter& painter, const QSize& size) {
     }
 }
 
+// The picture format for the output's name: its extension's when Qt writes that format, PNG for
+// a name without one; empty when Qt cannot write it.
+QByteArray pictureFormat(const QString& output) {
+    const QByteArray suffix = QFileInfo(output).suffix().toLower().toLatin1();
+    if (suffix.isEmpty())
+        return QByteArrayLiteral("png");
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+bool isCjk(uint character) {
+    switch (QChar::script(character)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Descriptions in Chinese, Japanese or Korean are drawn in whichever installed font has those
+// characters; without one they would come out as empty boxes, which the author is told once.
+bool cjkWithoutFont(const ovelkeymapmanager::KeymapConfig& config) {
+    bool cjk = false;
+    for (const ovelkeymapmanager::ConfigItem* item : config.items) {
+        const QVector<uint> characters = item->iconDescription.toUcs4();
+        cjk = cjk || std::any_of(characters.cbegin(), characters.cend(), isCjk);
+    }
+    if (!cjk)
+        return false;
+    const QFontDatabase fonts;
+    for (const auto system : {QFontDatabase::SimplifiedChinese, QFontDatabase::TraditionalChinese,
+                              QFontDatabase::Japanese, QFontDatabase::Korean}) {
+        if (!fonts.families(system).isEmpty())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int runRender(const QStringList& arguments) {
@@ -30,13 +77,17 @@ int runRender(const QStringList& arguments) {
         QStringLiteral("render"),
         QStringLiteral("Draws the keymap as a picture of the screen: every item at its work position "
                        "with a marker of its kind and its key text. The size defaults to that of "
-                       "the background image, else 1280x720. Exit 1 when the file does not load "
-                       "cleanly."),
-        QStringLiteral("FILE -o OUT.png [--size WxH] [--background IMAGE] [--joystick] [--no-descriptions] "
-                       "[--debug-labels]"));
+                       "the background image, else 1280x720. An item off the screen is drawn at "
+                       "its edge with an arrow and its real position. The picture's format follows "
+                       "OUT's extension (PNG without one); an existing OUT is replaced only with "
+                       "--force, an input never.\nExit 1 when the file does not load cleanly, 2 on "
+                       "bad usage or an output that may not be written."),
+        QStringLiteral("FILE -o OUT.png [--force] [--size WxH] [--background IMAGE] [--joystick] "
+                       "[--no-descriptions] [--debug-labels]"));
     cli.parser().addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                              QStringLiteral("The PNG file to write."),
+                                              QStringLiteral("The picture to write: .png, .jpg, .bmp..."),
                                               QStringLiteral("OUT.png")));
+    cli.addFlag(QStringLiteral("force"), QStringLiteral("Write over an existing OUT."));
     cli.addValue(QStringLiteral("size"), QStringLiteral("Picture size, e.g. 1920x1080."),
                  QStringLiteral("WxH"));
     cli.addValue(QStringLiteral("background"),
@@ -49,6 +100,16 @@ int runRender(const QStringList& arguments) {
         return *code;
     if (!cli.isSet(QStringLiteral("output")))
         return cli.usageError(QStringLiteral("-o OUT.png is required"));
+    const QString output = cli.value(QStringLiteral("output"));
+    const QString refusal =
+        outputRefusal(output, {cli.positional().first(), cli.value(QStringLiteral("background"))},
+                      cli.isSet(QStringLiteral("force")));
+    if (!refusal.isEmpty())
+        return cli.fail(kBadInput, refusal);
+    const QByteArray format = pictureFormat(output);
+    if (format.isEmpty())
+        return cli.fail(kBadInput, QStringLiteral("%1: not written, Qt cannot write .%2 pictures")
+                                       .arg(output, QFileInfo(output).suffix()));
 
     std::optional<QSize> size;
     if (cli.isSet(QStringLiteral("size"))) {
@@ -71,6 +132,11 @@ int runRender(const QStringList& arguments) {
     if (!document.clean())
         return cli.fail(document.exitCode(), findingLine(document.problem()));
 
+    const bool descriptions = !cli.isSet(QStringLiteral("no-descriptions"));
+    if (descriptions && cjkWithoutFont(*document.config))
+        err() << "warning: no font for Chinese, Japanese or Korean is installed; such descriptions "
+                 "are drawn as boxes (install fonts-wqy-microhei or fonts-noto-cjk)\n";
+
     QImage picture(size.value_or(kDefaultSize), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter painter(&picture);
@@ -80,7 +146,7 @@ int runRender(const QStringList& arguments) {
             painter.drawImage(QRect(QPoint(0, 0), picture.size()), background);
         Canvas canvas(painter, picture.size());
         for (const ovelkeymapmanager::ConfigItem* item : document.config->items)
-            drawItem(canvas, *item, !cli.isSet(QStringLiteral("no-descriptions")));
+            drawItem(canvas, *item, descriptions);
         canvas.drawLabels();
         if (canvas.droppedLabels() > 0)
             err() << "warning: " << canvas.droppedLabels() << " labels did not fit on the picture\n";
@@ -94,8 +160,7 @@ int runRender(const QStringList& arguments) {
                       << label.text << "\n";
         }
     }
-    const QString output = cli.value(QStringLiteral("output"));
-    if (!picture.save(output, "PNG"))
+    if (!picture.save(output, format.constData()))
         return cli.fail(kProblems, QStringLiteral("cannot write %1").arg(output));
     out() << output << ": " << picture.width() << "x" << picture.height() << ", "
           << document.config->items.size() << " items\n";

@@ -16,6 +16,7 @@ int runKey(const QStringList& arguments);
 int runImages(const QStringList& arguments);
 int runRender(const QStringList& arguments);
 int runImport(const QStringList& arguments);
+int runRetarget(const QStringList& arguments);
 int runSchema(const QStringList& arguments);
 
 struct Command {
@@ -37,6 +38,7 @@ inline constexpr Command kCommands[] = {
     {"images", "write the feature images of a keymap as PNG files", runImages, false},
     {"render", "draw a keymap as a picture of the screen", runRender, true},
     {"import", "make a keymap from another mapping tool's keymap file", runImport, false},
+    {"retarget", "move a keymap to another screen size or aspect ratio", runRetarget, false},
     {"schema", "print the JSON Schema of keymap files", runSchema, false},
 };
 

@@ -51,6 +51,15 @@ struct LoadedDocument {
 
 LoadedDocument loadDocument(const QString& path, bool joystick);
 
+// The text that saving the document writes, with the top-level "$schema" of the file it came from
+// (source) kept where saving's member order puts it: first, since the other members are sorted by
+// name and "$" sorts before letters. Empty when saving would refuse the document.
+QByteArray canonicalText(const ovelkeymapmanager::KeymapConfig& config,
+                         const ovelkeymapmanager::KeymapSource& source);
+// Replaces the file with text only when all of it is written (in place where the directory forbids
+// a temporary file).
+bool writeFile(const QString& path, const QByteArray& text);
+
 // Loads each file in turn (progress on stderr for many), reports every file that does not load
 // cleanly and hands each clean one to useClean. Returns the worst exit code of the loads.
 template <typename UseClean>

@@ -1,6 +1,6 @@
 #include "import_context.h"
 
-#include "import_keys.h"
+#include <algorithm>
 
 namespace keymapctl {
 
@@ -40,14 +40,18 @@ std::optional<QPointF> ImportContext::position(const QJsonObject& object, const 
         return std::nullopt;
     }
     const QPointF result(x.toDouble(), y.toDouble());
-    if (result.x() < 0 || result.x() > 1 || result.y() < 0 || result.y() > 1) {
-        report(Severity::Warning, "position-out-of-range", at,
+    checkPosition(result, at, offScreenNote);
+    return result;
+}
+
+void ImportContext::checkPosition(const QPointF& position, const QString& path, const char* offScreenNote) {
+    if (position.x() < 0 || position.x() > 1 || position.y() < 0 || position.y() > 1) {
+        report(Severity::Warning, "position-out-of-range", path,
                QStringLiteral("(%1, %2) is off the screen (fractions run from 0 to 1); %3")
-                   .arg(result.x())
-                   .arg(result.y())
+                   .arg(position.x())
+                   .arg(position.y())
                    .arg(QLatin1String(offScreenNote)));
     }
-    return result;
 }
 
 std::optional<double> ImportContext::number(const QJsonObject& object, const QString& path,
@@ -69,30 +73,71 @@ std::optional<ovelkeymapmanager::ConfigKey> ImportContext::key(const QJsonObject
         return std::nullopt;
     }
     const QtKey found = keyForQtName(value.toString());
+    if (found.status == QtKeyStatus::Unknown) {
+        report(Severity::Error, "unknown-key", at,
+               QStringLiteral("\"%1\" is not a Qt key or mouse button name; the key is left unbound")
+                   .arg(value.toString()));
+        return found.key;
+    }
+    return useKey(found, at, value.toString());
+}
+
+ovelkeymapmanager::ConfigKey ImportContext::useKey(const QtKey& found, const QString& path,
+                                                   const QString& sourceName) {
     switch (found.status) {
     case QtKeyStatus::Mapped:
         break;
     case QtKeyStatus::Unsupported:
-        report(
-            Severity::Error, "unsupported-key", at,
-            QStringLiteral("\"%1\" has no key in a keymap; the key is left unbound").arg(value.toString()));
+        report(Severity::Error, "unsupported-key", path,
+               QStringLiteral("\"%1\" has no key in a keymap; the key is left unbound").arg(sourceName));
         break;
     case QtKeyStatus::Unknown:
-        report(Severity::Error, "unknown-key", at,
-               QStringLiteral("\"%1\" is not a Qt key or mouse button name; the key is left unbound")
-                   .arg(value.toString()));
+        report(Severity::Error, "unknown-key", path,
+               QStringLiteral("\"%1\" is not a key name of this format; the key is left unbound")
+                   .arg(sourceName));
+        break;
+    case QtKeyStatus::Controller:
+        report(Severity::Error, "controller-binding", path,
+               QStringLiteral("\"%1\" is a game controller's, which a keyboard keymap cannot bind; the key "
+                              "is left unbound")
+                   .arg(sourceName));
         break;
     }
     return found.key;
 }
 
 void ImportContext::ignoreOthers(const QJsonObject& object, const QString& path, const QStringList& known) {
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key())) {
-            report(Severity::Info, "member-ignored", memberPath(path, it.key()),
+    ignoreOthers(object.keys(), path, known);
+}
+
+void ImportContext::ignoreOthers(const QStringList& members, const QString& path, const QStringList& known) {
+    for (const QString& member : members) {
+        if (!known.contains(member)) {
+            report(Severity::Info, "member-ignored", memberPath(path, member),
                    QStringLiteral("means nothing to a keymap; left out"));
         }
     }
+}
+
+std::optional<QStringList> ImportContext::runningLines(const QStringList& editing, const QRect& rect,
+                                                       const QString& path) {
+    const QVector<int> rejected = ovelkeymapmanager::MacroKeyEditingTextGrammarCheck(editing);
+    if (!rejected.isEmpty()) {
+        nodeDropped(path, QStringLiteral("the macro line \"%1\" is rejected by the grammar check")
+                              .arg(editing.value(rejected.first() - 1)));
+        return std::nullopt;
+    }
+    return QStringList(ovelkeymapmanager::MacroKeyEditingTextChangeToRunningText(editing, rect));
+}
+
+int milliseconds(double value) {
+    return qRound(std::clamp(value, 0.0, 1e9));
+}
+
+void placeItem(ovelkeymapmanager::ConfigItem& item, const QPointF& position, const QString& description) {
+    item.workPositionX = item.iconPositionX = position.x();
+    item.workPositionY = item.iconPositionY = position.y();
+    item.iconDescription = description;
 }
 
 } // namespace keymapctl

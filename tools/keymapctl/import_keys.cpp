@@ -94,13 +94,28 @@ const QtKeyRow kKeyboardRows[] = {
     // Qt names these by the character, which only the keypad sends without Shift.
     {Qt::Key_Asterisk, 106, 55, "*"},
     {Qt::Key_Plus, 107, 78, "+"},
+    // The rest of the keypad, which Qt names by the key with the keypad modifier.
+    {keypad(Qt::Key_0), 96, 82, "N0"},
+    {keypad(Qt::Key_1), 97, 79, "N1"},
+    {keypad(Qt::Key_2), 98, 80, "N2"},
+    {keypad(Qt::Key_3), 99, 81, "N3"},
+    {keypad(Qt::Key_4), 100, 75, "N4"},
+    {keypad(Qt::Key_5), 101, 76, "N5"},
+    {keypad(Qt::Key_6), 102, 77, "N6"},
+    {keypad(Qt::Key_7), 103, 71, "N7"},
+    {keypad(Qt::Key_8), 104, 72, "N8"},
+    {keypad(Qt::Key_9), 105, 73, "N9"},
+    {keypad(Qt::Key_Period), 110, 83, "."},
+    {keypad(Qt::Key_Minus), 109, 74, "-"},
+    {keypad(Qt::Key_Slash), 111, 309, "/"},
 };
 
 // The library's mouse codes are Qt's button values; the virtual keys are Windows' own.
 const QtKeyRow kMouseRows[] = {
-    {Qt::LeftButton, 1, 1, "left_mouse"},        {Qt::RightButton, 2, 2, "right_mouse"},
-    {Qt::MiddleButton, 4, 4, "middle_mouse"},    {Qt::BackButton, 5, 8, "back_mouse"},
-    {Qt::ForwardButton, 6, 16, "forward_mouse"},
+    {Qt::LeftButton, 1, 1, "left_mouse"},          {Qt::RightButton, 2, 2, "right_mouse"},
+    {Qt::MiddleButton, 4, 4, "middle_mouse"},      {Qt::BackButton, 5, 8, "back_mouse"},
+    {Qt::ForwardButton, 6, 16, "forward_mouse"},   {kWheelUpCode, -1, 548, "wheel_up_mouse"},
+    {kWheelDownCode, -1, 549, "wheel_down_mouse"},
 };
 
 // Qt 6 dropped this old spelling of the middle button from its enumeration; files still use it.
@@ -114,7 +129,9 @@ const QtKeyRow* findRow(const QtKeyTable& table, int qtCode) {
     return nullptr;
 }
 
-QtKey lookUp(const QtKeyTable& table, int qtCode) {
+} // namespace
+
+QtKey keyForQtCode(const QtKeyTable& table, int qtCode) {
     QtKey result;
     result.status = QtKeyStatus::Unsupported;
     if (const QtKeyRow* row = findRow(table, qtCode)) {
@@ -123,8 +140,6 @@ QtKey lookUp(const QtKeyTable& table, int qtCode) {
     }
     return result;
 }
-
-} // namespace
 
 QtKeyTable qtKeyboardTable() {
     return {kKeyboardRows, int(std::size(kKeyboardRows)), ovelkeymapmanager::Device::Keyboard};
@@ -139,12 +154,16 @@ QtKey keyForQtName(const QString& name) {
     bool found = false;
     const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(latin.constData(), &found);
     if (found)
-        return lookUp(qtKeyboardTable(), key);
+        return keyForQtCode(qtKeyboardTable(), key);
     const QByteArray buttonName = latin == kOldMiddleButtonName ? QByteArray("MiddleButton") : latin;
     const int button = QMetaEnum::fromType<Qt::MouseButtons>().keyToValue(buttonName.constData(), &found);
     if (found)
-        return lookUp(qtMouseTable(), button);
+        return keyForQtCode(qtMouseTable(), button);
     return QtKey();
+}
+
+ovelkeymapmanager::ConfigKey mouseKey(int qtCode) {
+    return keyForQtCode(qtMouseTable(), qtCode).key;
 }
 
 } // namespace keymapctl

@@ -15,10 +15,6 @@ const char kComment[] = "comment";
 const char kType[] = "type";
 const char kMacroOffScreen[] = "the macro clicks at the nearest point of the screen";
 
-template <typename Item> std::unique_ptr<Item> createItem(const char* typeName) {
-    return std::unique_ptr<Item>(static_cast<Item*>(CreateConfigItem(QLatin1String(typeName))));
-}
-
 // "switchMap": the click also freed the mouse cursor; a keymap's click cannot.
 void dropSwitchMap(ImportContext& context, const QJsonObject& node, const QString& path) {
     if (node.value(QStringLiteral("switchMap")).toBool()) {
@@ -45,26 +41,13 @@ QString clickLine(const ImportContext& context, const QPointF& position) {
     return QStringLiteral("click %1,%2").arg(x).arg(y);
 }
 
-// The running text of editing lines, converted for the screen; nothing when the grammar check
-// rejects a line (reported), since the conversion would drop it silently.
-std::optional<QStringList> runningLines(ImportContext& context, const QStringList& editing,
-                                        const QString& path) {
-    const QVector<int> rejected = MacroKeyEditingTextGrammarCheck(editing);
-    if (!rejected.isEmpty()) {
-        context.nodeDropped(path, QStringLiteral("the macro line \"%1\" is rejected by the grammar check")
-                                      .arg(editing.value(rejected.first() - 1)));
-        return std::nullopt;
-    }
-    return QStringList(
-        MacroKeyEditingTextChangeToRunningText(editing, QRect(QPoint(0, 0), context.screen())));
-}
-
 std::unique_ptr<ConfigItem> macroItem(ImportContext& context, const QJsonObject& node, const QString& path,
                                       const QPointF& position, const QStringList& press,
                                       const QStringList& release) {
     const std::optional<ConfigKey> key = context.key(node, path, "key");
-    const std::optional<QStringList> pressRunning = runningLines(context, press, path);
-    const std::optional<QStringList> releaseRunning = runningLines(context, release, path);
+    const QRect screen(QPoint(0, 0), context.screen());
+    const std::optional<QStringList> pressRunning = context.runningLines(press, screen, path);
+    const std::optional<QStringList> releaseRunning = context.runningLines(release, screen, path);
     if (!key || !pressRunning || !releaseRunning)
         return nullptr;
     auto item = createItem<MacroConfigItem>(TypeName::Macro);
@@ -124,7 +107,7 @@ std::unique_ptr<ConfigItem> importClickMulti(ImportContext& context, const QJson
         if (!position)
             return nullptr;
         context.ignoreOthers(click, clickPath, {QStringLiteral("delay"), QStringLiteral("pos")});
-        if (const int ms = qRound(delay.toDouble()); ms > 0)
+        if (const int ms = milliseconds(delay.toDouble()); ms > 0)
             press << QStringLiteral("sleep %1").arg(ms);
         press << clickLine(context, *position);
         if (i == 0)
@@ -153,7 +136,7 @@ std::unique_ptr<ConfigItem> importDrag(ImportContext& context, const QJsonObject
     item->startPosition = *start;
     item->endPosition = *end;
     item->actAsLine = true;
-    item->startWaitTime = qRound(delay.toDouble());
+    item->startWaitTime = milliseconds(delay.toDouble());
     placeItem(*item, *start, node);
     return item;
 }
@@ -223,9 +206,7 @@ const QList<NodeType>& nodeTypes() {
 } // namespace
 
 void placeItem(ConfigItem& item, const QPointF& position, const QJsonObject& node) {
-    item.workPositionX = item.iconPositionX = position.x();
-    item.workPositionY = item.iconPositionY = position.y();
-    item.iconDescription = node.value(QLatin1String(kComment)).toString();
+    keymapctl::placeItem(item, position, node.value(QLatin1String(kComment)).toString());
 }
 
 std::unique_ptr<ConfigItem> importNode(ImportContext& context, const QJsonValue& value, const QString& path) {

@@ -1,6 +1,7 @@
 #include "import_qtscrcpy.h"
 
 #include "import_nodes.h"
+#include "import_source.h"
 
 #include <QJsonArray>
 
@@ -103,6 +104,33 @@ std::unique_ptr<KeymapConfig> importQtScrcpy(ImportContext& context, const QJson
             config->items.append(item->release());
     }
     return config;
+}
+
+namespace {
+
+// A QtScrcpy file holds one keymap and no title.
+class QtScrcpyKeymaps : public SourceKeymaps {
+public:
+    explicit QtScrcpyKeymaps(QJsonObject root) : m_root(std::move(root)) {}
+    int count() const override { return 1; }
+    QString title(int) const override { return QString(); }
+    std::unique_ptr<KeymapConfig> import(ImportContext& context, int) const override {
+        return importQtScrcpy(context, m_root);
+    }
+
+private:
+    QJsonObject m_root;
+};
+
+} // namespace
+
+std::unique_ptr<SourceKeymaps> readQtScrcpy(const QJsonDocument& document, SourceProblem& problem) {
+    if (const QString shape = qtscrcpyShapeProblem(document); !shape.isEmpty()) {
+        problem.code = "not-qtscrcpy";
+        problem.message = shape + QStringLiteral(", so it is not a QtScrcpy keymap");
+        return nullptr;
+    }
+    return std::make_unique<QtScrcpyKeymaps>(document.object());
 }
 
 } // namespace keymapctl

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -24,8 +25,11 @@ const Command* findCommand(const QString& name) {
 void printUsage(QTextStream& stream) {
     stream << "Usage: keymapctl COMMAND [options] [arguments]\n\n"
               "The command-line tool for keymap authors.\n\nCommands:\n";
+    int width = 0;
     for (const Command& command : kCommands)
-        stream << "  " << QString::fromLatin1(command.name).leftJustified(8) << command.summary << "\n";
+        width = std::max(width, int(std::strlen(command.name)) + 2);
+    for (const Command& command : kCommands)
+        stream << "  " << QString::fromLatin1(command.name).leftJustified(width) << command.summary << "\n";
     stream << "\nRun 'keymapctl COMMAND --help' for a command's options.\n"
               "Exit codes: 0 ok, 1 a check found problems, 2 bad usage or an unreadable input.\n";
 }
@@ -39,9 +43,14 @@ int main(int argc, char** argv) {
 
     const Command* command = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
     std::unique_ptr<QCoreApplication> app;
-    if (command && command->needsGui)
+    if (command && command->needsGui) {
+        // What the platform notes while starting (a missing XDG_RUNTIME_DIR) is no news about the
+        // command's work: it stays off stderr.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         app = std::make_unique<QGuiApplication>(argc, argv);
-    else
+        qInstallMessageHandler(previous);
+    } else
         app = std::make_unique<QCoreApplication>(argc, argv);
 
     int exitCode = kOk;

@@ -16,6 +16,14 @@ Canvas::Canvas(QPainter& painter, const QSizeF& size)
     : m_painter(painter), m_size(size), m_unit(std::min(size.width(), size.height())),
       m_layout(QRectF(QPointF(0, 0), size)) {}
 
+QPointF Canvas::nearestInside(const QPointF& fraction, double margin) const {
+    const auto bound = [margin](double value, double side) {
+        const double low = std::min(margin, side / 2);
+        return std::isfinite(value) ? std::clamp(value * side, low, side - low) : low;
+    };
+    return {bound(fraction.x(), m_size.width()), bound(fraction.y(), m_size.height())};
+}
+
 double Canvas::markerRadius(double scale) const {
     return std::max(8.0, 0.035 * m_unit) * std::clamp(scale, 0.5, 3.0);
 }
@@ -202,7 +210,17 @@ void pair(Marker& m, const PairConfigItem& item, const QString& orientation) {
     m.extent = vertical ? m.radius * 3.0 : m.radius * 1.7;
 }
 
-void fire(Marker& m) {
+void fire(Marker& m, const FireConfigItem& item) {
+    // The drag area, lightly filled with a dashed edge, joined to the button.
+    const QPointF areaCentre = m.canvas.at(item.position.x(), item.position.y());
+    const double areaRadius = m.canvas.length(item.radius);
+    QColor fill = m.colour;
+    fill.setAlpha(40);
+    setPen(m.painter(), m.colour, 1.5, Qt::DashLine);
+    m.painter().setBrush(fill);
+    m.painter().drawEllipse(areaCentre, areaRadius, areaRadius);
+    setPen(m.painter(), m.colour, 1.0, Qt::DotLine);
+    m.painter().drawLine(m.centre, areaCentre);
     ring(m.painter(), m.centre, m.radius, m.colour);
     setPen(m.painter(), m.colour);
     const double r = m.radius * 1.4;
@@ -264,16 +282,25 @@ void click(Marker& m, bool bunch) {
     m.keyLabel();
 }
 
+// An item whose work position lies off the screen is drawn at the nearest place inside it, with
+// an arrow to where it really is and its real position in words.
+void offScreen(Marker& m, const QPointF& real) {
+    const QPointF away = m.canvas.at(real.x(), real.y()) - m.centre;
+    const double distance = std::hypot(away.x(), away.y());
+    if (std::isfinite(distance) && distance > 0)
+        arrow(m.painter(), m.centre, away.x() / distance, away.y() / distance, m.radius * 1.8, m.colour);
+    m.canvas.label(m.centre - QPointF(0, m.radius * 1.8),
+                   QStringLiteral("off screen at %1, %2").arg(real.x()).arg(real.y()), LabelKind::Caption);
+}
+
 } // namespace
 
 void drawItem(Canvas& canvas, const ConfigItem& item, bool description) {
-    Marker m{canvas,
-             item,
-             canvas.at(item.workPositionX, item.workPositionY),
-             canvas.markerRadius(item.editorIconScale),
-             QColor(),
-             0,
-             QRectF()};
+    const QPointF real(item.workPositionX, item.workPositionY);
+    const double radius = canvas.markerRadius(item.editorIconScale);
+    const bool onScreen = real.x() >= 0 && real.x() <= 1 && real.y() >= 0 && real.y() <= 1;
+    const QPointF centre = onScreen ? canvas.at(real.x(), real.y()) : canvas.nearestInside(real, radius);
+    Marker m{canvas, item, centre, radius, QColor(), 0, QRectF()};
     QPainter& painter = canvas.painter();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -292,9 +319,9 @@ void drawItem(Canvas& canvas, const ConfigItem& item, bool description) {
     } else if (const auto* zoom = dynamic_cast<const ZoomConfigItem*>(&item)) {
         m.colour = QColor(240, 150, 60);
         pair(m, *zoom, zoom->orientation);
-    } else if (dynamic_cast<const FireConfigItem*>(&item)) {
+    } else if (const auto* fireItem = dynamic_cast<const FireConfigItem*>(&item)) {
         m.colour = QColor(235, 70, 70);
-        fire(m);
+        fire(m, *fireItem);
     } else if (dynamic_cast<const StaringConfigItem*>(&item) ||
                dynamic_cast<const ObserveConfigItem*>(&item) ||
                dynamic_cast<const JoystickRightEyeConfigItem*>(&item)) {
@@ -317,6 +344,8 @@ void drawItem(Canvas& canvas, const ConfigItem& item, bool description) {
         click(m, dynamic_cast<const BunchClickConfigItem*>(&item) ||
                      dynamic_cast<const VirtualJoystickBunchButtonConfigItem*>(&item));
     }
+    if (!onScreen)
+        offScreen(m, real);
     // The description right under the key text (or the marker's centre), the type under the marker.
     if (description && !item.iconDescription.isEmpty()) {
         const QSizeF size = canvas.labelSize(item.iconDescription, LabelKind::Description);

@@ -36,6 +36,9 @@ public:
     QPainter& painter() { return m_painter; }
     // A point of the screen given in fractions of its width and height.
     QPointF at(double x, double y) const { return {x * m_size.width(), y * m_size.height()}; }
+    // The point of the screen nearest to one given in fractions, at least margin pixels inside
+    // its edges (a position that is no number goes to the top-left corner).
+    QPointF nearestInside(const QPointF& fraction, double margin) const;
     // A radius given as a fraction of the screen; measured on its shorter side.
     double length(double fraction) const { return fraction * m_unit; }
     // The radius of an item's marker, for an item drawn at the given scale.
