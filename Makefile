@@ -2,6 +2,8 @@
 # make demo   builds and runs keymapctl on examples/
 # make bench  builds in Release and runs the benchmarks
 # make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
+# make abi-check compares the built library's binary interface with abi/ (scripts/abi.sh)
+# make abi-update rewrites abi/ from the Qt 5 and the Qt 6 build, for a release
 # make mutants plants the faults of mutants/faults.txt one at a time and runs the suites that guard
 #             each (MUTANTS_SAMPLE=N a fixed sample of N, 0 all; MUTANTS_ONLY=folder/ or name-glob)
 # Options: QT=5 | 6 (Qt 5 is the default), SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
@@ -24,9 +26,9 @@ BUILD_DIR ?= build-$(subst $(comma),-,$(SANITIZE))$(QT_SUFFIX)
 endif
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: deps configure build test demo bench fuzz mutants format clean
+.PHONY: deps configure build test demo abi-check abi-update abi-write bench fuzz mutants format clean
 
-# What to install: test (the default), demo, fuzz or bench.
+# What to install: test (the default), demo, abi, fuzz or bench.
 DEPS ?= test
 deps:
 	@bash scripts/install-deps.sh $(DEPS)
@@ -43,6 +45,17 @@ test: build
 demo: DEPS = demo
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+abi-check abi-write abi-update: DEPS = abi
+abi-check: configure
+	@JOBS=$(JOBS) bash scripts/abi.sh check $(BUILD_DIR) $(QT)
+
+# Both Qt builds have a description; each is written from its own build directory.
+abi-update: deps
+	@$(MAKE) --no-print-directory abi-write QT=5
+	@$(MAKE) --no-print-directory abi-write QT=6
+abi-write: configure
+	@JOBS=$(JOBS) bash scripts/abi.sh update $(BUILD_DIR) $(QT)
 
 bench: DEPS = bench
 bench: deps
