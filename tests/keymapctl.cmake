@@ -12,6 +12,16 @@ if(TARGET keymapctl)
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KEYMAPCTL_PNGPROBE=$<TARGET_FILE:keymapctl_pngprobe>;LSAN_OPTIONS=suppressions=${KEYMAPCTL_TEST_DIR}/lsan.supp:print_suppressions=0")
     endforeach()
 
+    add_test(NAME keymapctl_rules_readme
+        COMMAND bash ${KEYMAPCTL_TEST_DIR}/rules_readme.sh $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR}/README.md)
+
+    get_filename_component(KEYMAPCTL_SHARED_DIR ${PROJECT_SOURCE_DIR}/../shared ABSOLUTE)
+    add_test(NAME keymapctl_format_roundtrip
+        COMMAND python3 ${KEYMAPCTL_TEST_DIR}/format_roundtrip.py $<TARGET_FILE:keymapctl> ${PROJECT_SOURCE_DIR}
+            ${KEYMAPCTL_SHARED_DIR})
+    set_tests_properties(keymapctl_format_roundtrip PROPERTIES TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
     add_executable(keymapctl_importkeys_test ${KEYMAPCTL_TEST_DIR}/importkeys_test.cpp
         ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys.cpp)
     target_include_directories(keymapctl_importkeys_test PRIVATE ${PROJECT_SOURCE_DIR})

@@ -2,11 +2,11 @@
 
 #include <keymapmanager/config/configitem.h>
 #include <keymapmanager/config/itemfactory_p.h>
+#include <keymapmanager/config/keymapconfig.h>
+#include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/json/json_p.h>
 #include <keymapmanager/json/jsonsyntax_p.h>
 #include <keymapmanager/json/jsonwriter_p.h>
-#include <keymapmanager/config/keymapconfig.h>
-#include <keymapmanager/config/templates_p.h>
 #include <keymapmanager/log_p.h>
 
 #include <Poco/Exception.h>
@@ -119,10 +119,11 @@ void fillReport(KeymapLoadReport* report, const Progress& progress, const QByteA
         report->member.clear();
         report->path.clear();
         // The JSON library gives no position. (Qt's parser would, but it leaks on duplicate keys.)
-        int offset = json::syntaxErrorOffset(text);
+        bool badValue = false;
+        int offset = json::syntaxErrorOffset(text, &badValue);
         if (offset >= 0) {
-            // The fault lies right after the last token read.
-            while (offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
+            // A syntax fault lies right after the last token read; a refused value is where it starts.
+            while (!badValue && offset > 0 && std::isspace(static_cast<unsigned char>(text.at(offset - 1))))
                 --offset;
             lineAndColumn(text, offset, &report->line, &report->column);
         }

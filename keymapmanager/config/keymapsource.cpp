@@ -62,15 +62,24 @@ KeymapSource keymapSource(QByteArray text) {
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
     const int invalid = json::invalidUtf8Offset(text);
-    const QHash<QString, int> offsets = json::memberOffsets(text);
+    const json::MemberOffsets members = json::memberOffsets(text);
+    const QHash<QString, int>& offsets = members.offsets;
     std::vector<int> wanted(offsets.cbegin(), offsets.cend());
     if (invalid >= 0)
         wanted.push_back(invalid);
+    for (const json::DuplicateOffsets& duplicate : members.duplicates) {
+        wanted.push_back(duplicate.earlier);
+        wanted.push_back(duplicate.later); // a third one may have taken the path's place since
+    }
     const QHash<int, KeymapSourcePlace> places = placesOf(text, std::move(wanted));
     if (invalid >= 0)
         source.invalidUtf8 = places.value(invalid);
     for (auto it = offsets.cbegin(); it != offsets.cend(); ++it)
         source.places.insert(it.key(), places.value(it.value()));
+    for (const json::DuplicateOffsets& duplicate : members.duplicates) {
+        source.duplicates.append(KeymapSourceDuplicate{duplicate.path, places.value(duplicate.earlier),
+                                                       places.value(duplicate.later)});
+    }
     if (text.isEmpty())
         return source;
     try {

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QVector>
 
 namespace ovelkeymapmanager {
 
@@ -16,6 +17,14 @@ namespace ovelkeymapmanager {
 struct KeymapSourcePlace {
     int line = 0;
     int column = 0;
+};
+
+// A member named twice in one object ({"visibility": true, "visibility": false}): loading reads
+// the later value, and the earlier one is lost without a word.
+struct KeymapSourceDuplicate {
+    QString path; // "keymaps[3].icon.visibility"
+    KeymapSourcePlace earlier;
+    KeymapSourcePlace later;
 };
 
 struct KeymapSource {
@@ -30,6 +39,9 @@ struct KeymapSource {
     QString encoding;
     // The first byte that is not valid UTF-8, when there is one.
     KeymapSourcePlace invalidUtf8;
+    // Every repeated member name, in text order, with the occurrence before it. Up to a syntax
+    // error only.
+    QVector<KeymapSourceDuplicate> duplicates;
 };
 
 } // namespace ovelkeymapmanager

@@ -1,5 +1,7 @@
 #include <keymapmanager/json/jsonsyntax_p.h>
 
+#include <Poco/Exception.h>
+#include <Poco/JSON/Parser.h>
 #include <QString>
 
 #include <cstring>
@@ -36,8 +38,11 @@ QString decodeString(const char* text, int size) {
 
 class Scanner {
 public:
-    explicit Scanner(const QByteArray& text, QHash<QString, int>* places = nullptr)
+    explicit Scanner(const QByteArray& text, MemberOffsets* places = nullptr)
         : m_text(text.constData()), m_size(text.size()), m_places(places) {}
+
+    // Whether the scan stopped at a value the JSON library refuses rather than at bad syntax.
+    bool badValue() const { return m_badValue; }
 
     int errorOffset() {
         std::vector<char> open; // the '{' and '[' not closed yet
@@ -104,6 +109,7 @@ private:
         bool isArray;
         QString path;
         int index = -1;
+        QHash<QString, int> names; // of an object: where each member name stands
     };
 
     void elementStarts() {
@@ -111,12 +117,12 @@ private:
             return;
         Container& array = m_containers.back();
         m_valuePath = array.path + QStringLiteral("[%1]").arg(++array.index);
-        m_places->insert(m_valuePath, m_at);
+        m_places->offsets.insert(m_valuePath, m_at);
     }
 
     void opens(char c) {
         if (m_places)
-            m_containers.push_back(Container{c == '[', m_valuePath});
+            m_containers.push_back(Container{c == '[', m_valuePath, -1, {}});
     }
 
     void closes() {
@@ -128,9 +134,17 @@ private:
         if (!m_places || m_containers.empty())
             return;
         const QString name = decodeString(m_text + quote + 1, m_at - quote - 2);
-        const QString& parent = m_containers.back().path;
-        m_valuePath = parent.isEmpty() ? name : parent + QLatin1Char('.') + name;
-        m_places->insert(m_valuePath, quote);
+        Container& object = m_containers.back();
+        m_valuePath = object.path.isEmpty() ? name : object.path + QLatin1Char('.') + name;
+        m_places->offsets.insert(m_valuePath, quote);
+        // Names compare as decoded text: "a" and "\u0061" are the same member to the JSON library.
+        const auto earlier = object.names.find(name);
+        if (earlier != object.names.end()) {
+            m_places->duplicates.append(DuplicateOffsets{m_valuePath, *earlier, quote});
+            *earlier = quote;
+        } else {
+            object.names.insert(name, quote);
+        }
     }
 
     bool key() {
@@ -177,6 +191,30 @@ private:
     }
 
     bool number() {
+        const int start = m_at;
+        if (!numberSyntax())
+            return false;
+        // Many digits, or an exponent, may be more than the JSON library takes: such a rare number
+        // is handed to it alone.
+        const int length = m_at - start;
+        if (length <= 16 && !std::memchr(m_text + start, 'e', std::size_t(length)) &&
+            !std::memchr(m_text + start, 'E', std::size_t(length)))
+            return true;
+        try {
+            Poco::JSON::Parser().parse("[" + std::string(m_text + start, std::size_t(length)) + "]");
+        } catch (const Poco::Exception&) {
+            return refused(start);
+        }
+        return true;
+    }
+
+    bool refused(int start) {
+        m_at = start;
+        m_badValue = true;
+        return false;
+    }
+
+    bool numberSyntax() {
         if (is('-'))
             ++m_at;
         if (is('0'))
@@ -198,10 +236,18 @@ private:
         return true;
     }
 
+    // The value of the four hex digits after "\u" at offset.
+    unsigned hexAt(int offset) const { return QByteArray(m_text + offset, 4).toUInt(nullptr, 16); }
+
     bool string() {
-        ++m_at; // the opening quote
+        ++m_at;               // the opening quote
+        bool wantLow = false; // after a high surrogate escape
+        int highAt = 0;
         while (!atEnd()) {
             const unsigned char c = static_cast<unsigned char>(m_text[m_at]);
+            const bool unicode = c == '\\' && m_at + 1 < m_size && m_text[m_at + 1] == 'u';
+            if (wantLow && !unicode)
+                return refused(highAt);
             if (c == '"') {
                 ++m_at;
                 return true;
@@ -214,11 +260,20 @@ private:
             if (isOneOf("\"\\/bfnrt")) {
                 ++m_at;
             } else if (is('u')) {
+                const int escape = m_at - 1;
                 ++m_at;
                 for (int i = 0; i < 4; ++i, ++m_at) {
                     if (!isOneOf("0123456789abcdefABCDEF"))
                         return false;
                 }
+                // A surrogate pair is a high half escaped right before a low half.
+                const unsigned unit = hexAt(escape + 2);
+                const bool high = unit >= 0xD800 && unit < 0xDC00;
+                const bool low = unit >= 0xDC00 && unit < 0xE000;
+                if (wantLow != low)
+                    return refused(wantLow ? highAt : escape);
+                wantLow = high;
+                highAt = escape;
             } else {
                 return false;
             }
@@ -229,19 +284,24 @@ private:
     const char* m_text;
     int m_size;
     int m_at = 0;
-    QHash<QString, int>* m_places;
+    MemberOffsets* m_places;
     std::vector<Container> m_containers;
     QString m_valuePath;
+    bool m_badValue = false;
 };
 
 } // namespace
 
-int syntaxErrorOffset(const QByteArray& text) {
-    return Scanner(text).errorOffset();
+int syntaxErrorOffset(const QByteArray& text, bool* badValue) {
+    Scanner scanner(text);
+    const int offset = scanner.errorOffset();
+    if (badValue)
+        *badValue = scanner.badValue();
+    return offset;
 }
 
-QHash<QString, int> memberOffsets(const QByteArray& text) {
-    QHash<QString, int> places;
+MemberOffsets memberOffsets(const QByteArray& text) {
+    MemberOffsets places;
     Scanner(text, &places).errorOffset();
     return places;
 }

@@ -110,7 +110,7 @@ with tempfile.TemporaryDirectory(prefix="keymap-schema-") as tmp:
     checked = json.loads(tool("check", "--json", "--quiet", *(d[1] for d in documents), exits=(0, 1)))
     loader = {str(d[1]): ["accept"] for d in documents}
     for finding in checked["findings"]:
-        loader[finding["file"]] = ["reject", finding["location"].get("path", ""), finding["message"]]
+        loader[finding["file"]] = ["reject", finding.get("path", ""), finding["message"]]
 
     failures = []
     for name, file, document, path, want, removed in documents:

@@ -3,6 +3,8 @@
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "lint_rules.h"
+#include "saving_changes.h"
 
 #include <QJsonObject>
 #include <QMap>
@@ -65,14 +67,19 @@ int runCheck(const QStringList& arguments) {
         return *code;
 
     FindingReport report(QStringLiteral("check"), cli.isSet(QStringLiteral("json")));
-    const int exit = forEachDocument(cli.positional(), cli.isSet(QStringLiteral("joystick")), report,
-                                     [&](const LoadedDocument& document) {
-                                         const QMap<QString, int> counts = itemsPerType(*document.config);
-                                         if (report.asJson())
-                                             report.addFile(summaryObject(document, counts));
-                                         else if (!cli.isSet(QStringLiteral("quiet")))
-                                             out() << summaryLine(document, counts) << "\n";
-                                     });
+    const int exit = forEachDocument(
+        cli.positional(), cli.isSet(QStringLiteral("joystick")), report, [&](const LoadedDocument& document) {
+            // Loading reads one of the two values without a word.
+            for (const auto& duplicate : document.source.duplicates)
+                report.add(document.finding(ruleSeverity("duplicate-member"),
+                                            QStringLiteral("duplicate-member"), duplicate.path,
+                                            duplicateMessage(duplicate)));
+            const QMap<QString, int> counts = itemsPerType(*document.config);
+            if (report.asJson())
+                report.addFile(summaryObject(document, counts));
+            else if (!cli.isSet(QStringLiteral("quiet")))
+                out() << summaryLine(document, counts) << "\n";
+        });
     report.finish(cli.isSet(QStringLiteral("quiet")));
     return exit;
 }

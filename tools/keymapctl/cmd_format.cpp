@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
+#include "json_values.h"
 #include "saving_changes.h"
 #include "text_diff.h"
 
@@ -57,9 +58,6 @@ QString changeLine(const SavingChange& change, bool joystick) {
                               "--joystick would make it one")
             .arg(change.path)
             .arg(change.place.line);
-    if (joystick && change.kind == SavingChange::Dropped &&
-        (change.path.startsWith(QLatin1String("info.")) || change.path.startsWith(QLatin1String("param."))))
-        return change.describe() + QStringLiteral(" (a joystick keymap has no such setting)");
     return change.describe();
 }
 
@@ -75,19 +73,28 @@ int formatFile(const CommandLine& cli, const QString& path, const Options& optio
     const std::optional<QByteArray> current = fileBytes(path);
     if (canonical.isEmpty() || !current)
         return cli.fail(kProblems, QStringLiteral("%1: cannot produce the canonical text").arg(path));
+    const QVector<SavingChange> changes = savingChanges(document);
     if (options.check || options.diff) {
         if (canonical == *current)
             return kOk;
-        if (options.diff)
+        if (options.diff) {
             out() << unifiedDiff(*current, canonical, path, path + QStringLiteral(" (canonical)"));
-        else
+            // A diff of Base64 text cannot show that the picture stayed the same.
+            for (const SavingChange& change : changes) {
+                if (!change.isLoss())
+                    out() << change.describe() << "\n";
+            }
+        } else {
             out() << path << ": not canonical: " << firstDifference(*current, canonical) << "\n";
+        }
         return kProblems;
     }
 
     QStringList losses;
-    for (const SavingChange& change : savingChanges(document))
-        losses << QStringLiteral("  ") + changeLine(change, options.joystick);
+    for (const SavingChange& change : changes) {
+        if (change.isLoss())
+            losses << QStringLiteral("  ") + changeLine(change, options.joystick);
+    }
     if (!losses.isEmpty() && !options.force) {
         err() << "keymapctl format: " << path << ": not rewritten, saving would lose what the file holds:\n"
               << losses.join(QLatin1Char('\n')) << "\n"

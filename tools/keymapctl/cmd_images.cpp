@@ -1,5 +1,6 @@
 // keymapctl images: writes the feature images of a keymap as PNG files, one per image, named by
-// group and index ("group0-image1.png", both from 0, as in the file's "feature_images").
+// group and index ("group0-image1.png", both from 0, as in the file's "feature_images"). The
+// library hands out decoded pictures, so the files hold the same pixels, not the same bytes.
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
@@ -12,8 +13,9 @@ int runImages(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("images"),
         QStringLiteral("Writes every feature image of the keymap into DIR as groupG-imageI.png and "
-                       "prints its rectangle and resolution. Exit 1 when the file does not load "
-                       "cleanly or an image holds no valid PNG."),
+                       "prints its rectangle and resolution. What is written is the decoded picture, "
+                       "encoded again as saving does: the pixels are the file's, the bytes may differ. "
+                       "Exit 1 when the file does not load cleanly or an image holds no valid PNG."),
         QStringLiteral("FILE --out DIR [--joystick]"));
     cli.addValue(QStringLiteral("out"),
                  QStringLiteral("Directory to write the PNG files to (created if needed)."),
@@ -48,7 +50,8 @@ int runImages(const QStringList& arguments) {
                 out() << ", cannot be written\n";
                 exit = kProblems;
             } else {
-                out() << ", " << image.image.width() << "x" << image.image.height() << " pixels\n";
+                out() << ", decoded picture of " << image.image.width() << "x" << image.image.height()
+                      << " pixels written\n";
             }
         }
     }

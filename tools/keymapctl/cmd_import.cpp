@@ -16,11 +16,7 @@ namespace {
 const QSize kDefaultScreen(1280, 720);
 
 Finding sourceProblem(const QString& file, const char* code, const QString& message) {
-    Finding finding;
-    finding.file = file;
-    finding.code = QLatin1String(code);
-    finding.message = message;
-    return finding;
+    return makeFinding(file, Severity::Error, QLatin1String(code), QString(), message);
 }
 
 // The source's JSON document, or a finding that says why there is none.
@@ -40,8 +36,8 @@ std::optional<QJsonDocument> readSource(const QString& path, Finding& problem) {
     if (error.error != QJsonParseError::NoError) {
         problem = sourceProblem(path, "not-json", error.errorString());
         const QByteArray before = text.left(error.offset);
-        problem.location.line = before.count('\n') + 1;
-        problem.location.column = error.offset - (before.lastIndexOf('\n') + 1) + 1;
+        problem.line = before.count('\n') + 1;
+        problem.column = error.offset - (before.lastIndexOf('\n') + 1) + 1;
         return std::nullopt;
     }
     if (const QString shape = qtscrcpyShapeProblem(document); !shape.isEmpty()) {

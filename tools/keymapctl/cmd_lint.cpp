@@ -1,4 +1,4 @@
-// keymapctl lint: what a keymap gets wrong although it loads (see lint_rules.cpp for the codes).
+// keymapctl lint: what a keymap gets wrong although it loads (lint_rules.cpp holds the rules).
 #include "cli.h"
 #include "commands.h"
 #include "document.h"
@@ -9,14 +9,11 @@ namespace keymapctl {
 int runLint(const QStringList& arguments) {
     CommandLine cli(
         QStringLiteral("lint"),
-        QStringLiteral("Finds what a keymap gets wrong although it loads. Codes: duplicate-key, "
-                       "unset-key, position-out-of-range, unknown-type, unknown-member, lossy-value, "
-                       "unknown-value, key-text-mismatch, macro-unstable-line (warnings); "
-                       "macro-grammar, macro-editing-form, tap-info-dropped (errors). Macro lines "
-                       "go to editing text and back through a 1280x720 screen. A file that does not load "
-                       "cleanly is reported "
-                       "as check does and not linted.\nExit: 1 on an error (or a warning with "
-                       "--strict), 2 when a file cannot be read."),
+        QStringLiteral("Finds what a keymap gets wrong although it loads, by these rules:\n") +
+            lintRulesText() +
+            QStringLiteral("\nMacro lines go to editing text and back through a 1280x720 screen. A file that "
+                           "does not load cleanly is reported as check does and not linted.\nExit: 1 on an "
+                           "error (or a warning with --strict), 2 when a file cannot be read."),
         QStringLiteral("[--joystick] [--strict] [--json] [--quiet] FILE..."));
     cli.addFlag(QStringLiteral("joystick"), QStringLiteral("Load as joystick keymaps."));
     cli.addFlag(QStringLiteral("strict"), QStringLiteral("Exit 1 on warnings too."));

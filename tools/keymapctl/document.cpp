@@ -1,7 +1,8 @@
 #include "document.h"
 
 #include "cli.h"
-#include "saving_changes.h"
+#include "json_values.h"
+#include "member_samples.h"
 
 #include <Poco/JSON/Stringifier.h>
 #include <QFile>
@@ -50,7 +51,7 @@ QString plainWords(const KeymapLoadReport& report, const KeymapSource& source) {
     if (value.isEmpty()) {
         const int cut = report.path.lastIndexOf(QLatin1Char('.'));
         const Poco::Dynamic::Var parent = valueAt(source.root, report.path.left(std::max(cut, 0)));
-        const bool present = parent.type() == typeid(Poco::JSON::Object::Ptr) &&
+        const bool present = isJsonObject(parent) &&
                              parent.extract<Poco::JSON::Object::Ptr>()->has(report.member.toStdString());
         return present ? QStringLiteral("must not be null") : QStringLiteral("required member missing");
     }
@@ -70,15 +71,14 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
     if (source.encoding.isEmpty() && source.invalidUtf8.line == 0)
         return false;
     finding.code = QStringLiteral("encoding");
-    finding.location.block = QStringLiteral("json");
     if (!source.encoding.isEmpty()) {
         finding.message = QStringLiteral("the file is in %1, which keymaps cannot be; save it as UTF-8")
                               .arg(source.encoding);
-        finding.location.line = finding.location.column = 1;
+        finding.line = finding.column = 1;
     } else {
         finding.message = QStringLiteral("this byte is not UTF-8; save the file as UTF-8");
-        finding.location.line = source.invalidUtf8.line;
-        finding.location.column = source.invalidUtf8.column;
+        finding.line = source.invalidUtf8.line;
+        finding.column = source.invalidUtf8.column;
     }
     return true;
 }
@@ -88,6 +88,7 @@ bool encodingProblem(const KeymapSource& source, Finding& finding) {
 LoadedDocument loadDocument(const QString& path, bool joystick) {
     LoadedDocument document;
     document.path = path;
+    document.joystick = joystick;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return document;
@@ -116,9 +117,13 @@ int LoadedDocument::exitCode() const {
     return kOk;
 }
 
+Finding LoadedDocument::finding(Severity severity, const QString& code, const QString& path,
+                                const QString& message) const {
+    return makeFinding(this->path, severity, code, path, message, &source);
+}
+
 Finding LoadedDocument::problem() const {
-    Finding finding;
-    finding.file = path;
+    Finding finding = makeFinding(path, Severity::Error, QString(), QString(), QString());
     switch (status) {
     case LoadStatus::Unreadable:
         finding.code = QStringLiteral("unreadable");
@@ -131,24 +136,16 @@ Finding LoadedDocument::problem() const {
     case LoadStatus::Broken: {
         if (encodingProblem(source, finding))
             break;
-        finding.code = QStringLiteral("load-") + report.block;
         const QString plain = plainWords(report, source);
         // After a bad cast the library's message names its own types, which say nothing to an author.
         const QString library =
             plain.startsWith(QLatin1String("the top level")) ? report.exceptionName : loadMessage(report);
-        finding.message =
-            plain.isEmpty() ? library : plain + QStringLiteral(" (") + library + QLatin1Char(')');
-        finding.location.block = report.block;
-        finding.location.item = report.itemIndex;
-        finding.location.type = report.itemType;
-        finding.location.member = report.member;
-        finding.location.path = report.path;
-        finding.location.line = report.line;
-        finding.location.column = report.column;
-        if (!report.path.isEmpty()) {
-            const KeymapSourcePlace place = placeOf(source, report.path);
-            finding.location.line = place.line;
-            finding.location.column = place.column;
+        finding = this->finding(Severity::Error, QStringLiteral("load-") + report.block, report.path,
+                                plain.isEmpty() ? library
+                                                : plain + QStringLiteral(" (") + library + QLatin1Char(')'));
+        if (report.path.isEmpty()) {
+            finding.line = report.line;
+            finding.column = report.column;
         }
         break;
     }

@@ -22,6 +22,7 @@ enum class LoadStatus {
 
 struct LoadedDocument {
     QString path;
+    bool joystick = false; // loaded as a joystick keymap
     LoadStatus status = LoadStatus::Unreadable;
     std::unique_ptr<ovelkeymapmanager::KeymapConfig> config; // null when unreadable
     ovelkeymapmanager::KeymapLoadReport report;
@@ -40,8 +41,12 @@ struct LoadedDocument {
     bool clean() const { return status == LoadStatus::Clean; }
     // kBadInput for an unreadable file, kProblems for an empty or broken one, kOk when clean.
     int exitCode() const;
-    // Why the document is not clean, as a finding (codes "unreadable", "empty-file", "load-<block>").
+    // Why the document is not clean, as a finding (codes "unreadable", "empty-file", "encoding",
+    // "load-<block>").
     Finding problem() const;
+    // A finding about the member at path, placed where the file holds it.
+    Finding finding(Severity severity, const QString& code, const QString& path,
+                    const QString& message) const;
 };
 
 LoadedDocument loadDocument(const QString& path, bool joystick);

@@ -2,52 +2,73 @@
 
 #include "cli.h"
 
+#include <Poco/JSON/Array.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace keymapctl {
 
-QJsonObject Location::toJson() const {
-    QJsonObject object;
-    if (!block.isEmpty())
-        object.insert(QStringLiteral("block"), block);
-    if (item >= 0)
-        object.insert(QStringLiteral("item"), item);
-    if (!type.isEmpty())
-        object.insert(QStringLiteral("type"), type);
-    if (!member.isEmpty())
-        object.insert(QStringLiteral("member"), member);
+namespace {
+
+// The "type" of the "keymaps" element a path is in, as the file spells it.
+QString itemTypeAt(const ovelkeymapmanager::KeymapSource& source, const QString& path) {
+    static const QLatin1String prefix("keymaps[");
+    if (!source.root || !path.startsWith(prefix))
+        return QString();
+    bool number = false;
+    const unsigned index =
+        path.mid(prefix.size(), path.indexOf(QLatin1Char(']')) - prefix.size()).toUInt(&number);
+    const Poco::JSON::Array::Ptr elements = source.root->getArray("keymaps");
+    if (!number || !elements || index >= elements->size())
+        return QString();
+    const Poco::JSON::Object::Ptr element = elements->getObject(index);
+    const Poco::Dynamic::Var type = element ? element->get("type") : Poco::Dynamic::Var();
+    return type.isString() ? QString::fromStdString(type.extract<std::string>()) : QString();
+}
+
+} // namespace
+
+QJsonObject Finding::toJson() const {
+    QJsonObject object{{QStringLiteral("file"), file},
+                       {QStringLiteral("severity"), severityName(severity)},
+                       {QStringLiteral("code"), code},
+                       {QStringLiteral("message"), message}};
     if (!path.isEmpty())
         object.insert(QStringLiteral("path"), path);
+    if (!itemType.isEmpty())
+        object.insert(QStringLiteral("type"), itemType);
     if (line > 0) {
         object.insert(QStringLiteral("line"), line);
         object.insert(QStringLiteral("column"), column);
     }
-    if (!list.isEmpty()) {
-        object.insert(QStringLiteral("list"), list);
-        object.insert(QStringLiteral("listLine"), listLine);
-    }
+    if (!fix.isEmpty())
+        object.insert(QStringLiteral("fix"), fix);
     return object;
 }
 
-QString Location::describe() const {
-    // A path names the list line already.
-    if (!path.isEmpty())
-        return type.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, type);
-    QStringList parts;
-    if (item >= 0) {
-        QString part = QStringLiteral("keymaps[%1]").arg(item);
-        if (!type.isEmpty())
-            part += QStringLiteral(" (%1)").arg(type);
-        parts << part;
-    } else if (!block.isEmpty() && block != QLatin1String("json")) {
-        parts << QStringLiteral("\"%1\" block").arg(block);
+Finding makeFinding(const QString& file, Severity severity, const QString& code, const QString& path,
+                    const QString& message, const ovelkeymapmanager::KeymapSource* source) {
+    Finding finding{file, severity, code, message, path, 0, 0, QString(), QString()};
+    if (source) {
+        const ovelkeymapmanager::KeymapSourcePlace place = placeOf(*source, path);
+        finding.line = place.line;
+        finding.column = place.column;
+        finding.itemType = itemTypeAt(*source, path);
     }
-    if (!list.isEmpty())
-        parts << QStringLiteral("%1 line %2").arg(list).arg(listLine);
-    if (!member.isEmpty())
-        parts << QStringLiteral("member \"%1\"").arg(member);
-    return parts.join(QStringLiteral(", "));
+    return finding;
+}
+
+ovelkeymapmanager::KeymapSourcePlace placeOf(const ovelkeymapmanager::KeymapSource& source, QString path) {
+    while (!path.isEmpty()) {
+        const auto it = source.places.constFind(path);
+        if (it != source.places.cend())
+            return *it;
+        const int cut = std::max(path.lastIndexOf(QLatin1Char('.')), path.lastIndexOf(QLatin1Char('[')));
+        path.truncate(std::max(cut, 0));
+    }
+    return ovelkeymapmanager::KeymapSourcePlace{1, 1};
 }
 
 QString severityName(Severity severity) {
@@ -64,9 +85,11 @@ QString severityName(Severity severity) {
 
 QString findingLine(const Finding& finding) {
     QString position = finding.file;
-    if (finding.location.line > 0)
-        position += QStringLiteral(":%1:%2").arg(finding.location.line).arg(finding.location.column);
-    const QString where = finding.location.describe();
+    if (finding.line > 0)
+        position += QStringLiteral(":%1:%2").arg(finding.line).arg(finding.column);
+    QString where = finding.path;
+    if (!finding.itemType.isEmpty())
+        where += QStringLiteral(" (%1)").arg(finding.itemType);
     return QStringLiteral("%1: %2: %3%4 [%5]")
         .arg(position, severityName(finding.severity),
              where.isEmpty() ? QString() : where + QStringLiteral(": "), finding.message, finding.code);
@@ -106,13 +129,8 @@ void FindingReport::finish(bool quiet) const {
         return;
     }
     QJsonArray findings;
-    for (const Finding& finding : m_findings) {
-        findings.append(QJsonObject{{QStringLiteral("file"), finding.file},
-                                    {QStringLiteral("severity"), severityName(finding.severity)},
-                                    {QStringLiteral("code"), finding.code},
-                                    {QStringLiteral("message"), finding.message},
-                                    {QStringLiteral("location"), finding.location.toJson()}});
-    }
+    for (const Finding& finding : m_findings)
+        findings.append(finding.toJson());
     QJsonObject root{{QStringLiteral("command"), m_command}, {QStringLiteral("findings"), findings}};
     if (!m_files.isEmpty()) {
         QJsonArray files;

@@ -1,6 +1,8 @@
-// What check and lint found, and the one place that prints it: as lines for people or as one
-// JSON document for editors and CI.
+// What check, lint and import found, and the one place that prints it: as lines for people or as
+// one JSON document for editors and CI.
 #pragma once
+
+#include <keymapmanager/config/keymapsource.h>
 
 #include <QJsonObject>
 #include <QList>
@@ -10,35 +12,30 @@ namespace keymapctl {
 
 enum class Severity { Info, Warning, Error };
 
-// Where in a keymap file a finding points; unset parts stay out of the output.
-struct Location {
-    QString block;  // "json", "keymaps", "info", "param"
-    int item = -1;  // index of the "keymaps" element, from 0
-    QString type;   // that element's "type"
-    QString member; // the member being read, or the field concerned
-    QString path;   // the full path from the root, when known: "keymaps[5].icon.description"
-    int line = 0;   // text position (1-based) for text that is not JSON
-    int column = 0;
-    QString list;     // "press_actions" or "release_actions" for macro lines
-    int listLine = 0; // 1-based line number inside that list
-
-    QJsonObject toJson() const;
-    // "keymaps[3] (Macro), press_actions line 2", "keymaps[5].icon.description (Click)", or "" when
-    // nothing is known.
-    QString describe() const;
-};
-
 struct Finding {
     QString file;
     Severity severity = Severity::Error;
     QString code; // stable, kebab-case
     QString message;
-    Location location;
+    QString path; // from the root of the file: "keymaps[5].icon.description"; "" for the whole file
+    int line = 0; // 1-based; 0 when the finding has no place in the text
+    int column = 0;
+    QString fix;      // what to write instead, when one thing is surely meant: "rel_radius"
+    QString itemType; // the "type" of the "keymaps" element the path is in, for people reading
+
+    QJsonObject toJson() const;
 };
 
-// The findings of one run. As text each finding is printed when it is added, one line
-// "file:line:column: severity: where: message [code]"; as JSON they are collected and finish()
-// prints one document {"command", "findings": [...], "files": [...]}.
+// The one way a finding is made. With a source, its place and item type are looked up from the
+// path there: the member itself, or the nearest object around it that the scan reached.
+Finding makeFinding(const QString& file, Severity severity, const QString& code, const QString& path,
+                    const QString& message, const ovelkeymapmanager::KeymapSource* source = nullptr);
+
+// The place of a member, or of the nearest object around it that the scan reached (1:1 at worst).
+ovelkeymapmanager::KeymapSourcePlace placeOf(const ovelkeymapmanager::KeymapSource& source, QString path);
+
+// The findings of one run. As text each finding is printed when it is added; as JSON they are
+// collected and finish() prints one document {"command", "findings": [...], "files": [...]}.
 class FindingReport {
 public:
     FindingReport(QString command, bool asJson) : m_command(std::move(command)), m_asJson(asJson) {}

@@ -21,14 +21,8 @@ bool ImportContext::hasErrors() const {
 }
 
 void ImportContext::report(Severity severity, const char* code, const QString& path, const QString& message) {
-    Finding finding;
-    finding.file = m_file;
-    finding.severity = severity;
-    finding.code = QLatin1String(code);
-    finding.message = message;
-    // The path names a place in the source file, which is not a keymap: it goes in whole.
-    finding.location.member = path;
-    m_findings.append(std::move(finding));
+    // The path names a place in the source file, which is not a keymap: no place is looked up.
+    m_findings.append(makeFinding(m_file, severity, QLatin1String(code), path, message));
 }
 
 void ImportContext::nodeDropped(const QString& valuePath, const QString& why) {

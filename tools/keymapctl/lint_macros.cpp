@@ -1,8 +1,5 @@
 #include "lint_macros.h"
 
-#include "lint_rules.h"
-#include "saving_changes.h"
-
 #include <keymapmanager/keymapmanager.h>
 
 #include <QRegularExpression>
@@ -59,12 +56,10 @@ QString sharedName(const QString& editing, const QString& back) {
 
 class MacroLint {
 public:
-    MacroLint(const LoadedDocument& document, FindingReport& report)
-        : m_document(document), m_report(report) {}
+    explicit MacroLint(QVector<MacroLineFinding>& findings) : m_findings(findings) {}
 
-    void item(int index, const MacroConfigItem& macro) {
-        m_index = index;
-        m_element = m_document.elementOfItem.value(index, index);
+    void item(int element, const MacroConfigItem& macro) {
+        m_element = element;
         const struct {
             const char* name;
             const QStringList& lines;
@@ -85,12 +80,12 @@ private:
         if (!editing.isEmpty()) {
             const QString back = toRunning(editing);
             if (back.isEmpty())
-                add(Severity::Warning, "macro-unstable-line", list, number,
+                add("macro-unstable-line", list, number,
                     QStringLiteral("\"%1\" reads as \"%2\" in editing text, which converts back to nothing: "
                                    "the line is lost on the next edit")
                         .arg(text, editing));
             else if (!sameRunningLine(text, back))
-                add(Severity::Warning, "macro-unstable-line", list, number,
+                add("macro-unstable-line", list, number,
                     QStringLiteral("\"%1\" reads as \"%2\" in editing text and becomes \"%3\" on the next "
                                    "edit%4")
                         .arg(text, editing, back, sharedName(editing, back)));
@@ -98,48 +93,45 @@ private:
         }
         const QString running = rejected ? QString() : toRunning(text);
         if (running.isEmpty())
-            add(Severity::Error, "macro-grammar", list, number,
+            add("macro-grammar", list, number,
                 QStringLiteral("macro line rejected by the grammar check: %1").arg(text));
         else if (running == text)
-            add(Severity::Warning, "macro-unstable-line", list, number,
+            add("macro-unstable-line", list, number,
                 QStringLiteral("\"%1\" is not running text the editor reads back: the line is lost on the "
                                "next edit")
                     .arg(text));
         else
-            add(Severity::Error, "macro-editing-form", list, number,
+            add("macro-editing-form", list, number,
                 QStringLiteral("\"%1\" is editing text where running text is stored; as running text it is "
                                "\"%2\" (screen %3x%4)")
                     .arg(text, running)
                     .arg(macroLintScreen().width())
-                    .arg(macroLintScreen().height()));
+                    .arg(macroLintScreen().height()),
+                running);
     }
 
-    void add(Severity severity, const char* code, const QString& list, int number, const QString& message) {
-        Finding finding = itemFinding(m_document, m_index, severity, code, message);
-        finding.location.path = QStringLiteral("keymaps[%1].%2[%3]").arg(m_element).arg(list).arg(number - 1);
-        const KeymapSourcePlace place = placeOf(m_document.source, finding.location.path);
-        finding.location.line = place.line;
-        finding.location.column = place.column;
-        finding.location.list = list;
-        finding.location.listLine = number;
-        m_report.add(finding);
+    void add(const char* code, const QString& list, int number, const QString& message,
+             const QString& fix = QString()) {
+        m_findings.append(MacroLineFinding{
+            code, QStringLiteral("keymaps[%1].%2[%3]").arg(m_element).arg(list).arg(number - 1), message,
+            fix});
     }
 
-    const LoadedDocument& m_document;
-    FindingReport& m_report;
-    int m_index = 0;
+    QVector<MacroLineFinding>& m_findings;
     int m_element = 0;
 };
 
 } // namespace
 
-void lintMacros(const LoadedDocument& document, FindingReport& report) {
-    MacroLint lint(document, report);
+QVector<MacroLineFinding> macroLineFindings(const LoadedDocument& document) {
+    QVector<MacroLineFinding> findings;
+    MacroLint lint(findings);
     const QList<ConfigItem*>& items = document.config->items;
     for (int i = 0; i < items.size(); ++i) {
         if (const auto* macro = dynamic_cast<const MacroConfigItem*>(items[i]))
-            lint.item(i, *macro);
+            lint.item(document.elementOfItem.value(i, i), *macro);
     }
+    return findings;
 }
 
 } // namespace keymapctl

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "document.h"
-#include "findings.h"
 
 #include <QRect>
+#include <QVector>
 
 namespace keymapctl {
 
@@ -15,7 +15,16 @@ inline QRect macroLintScreen() {
     return QRect(0, 0, 1280, 720);
 }
 
-// Adds "macro-grammar", "macro-editing-form" and "macro-unstable-line" findings.
-void lintMacros(const LoadedDocument& document, FindingReport& report);
+// A stored macro line that is not fine: code "macro-grammar", "macro-editing-form" or
+// "macro-unstable-line", the line's path ("keymaps[8].press_actions[0]") and what is wrong.
+struct MacroLineFinding {
+    const char* code;
+    QString path;
+    QString message;
+    QString fix; // the running text of a line stored in editing form
+};
+
+// Every macro line of the document's Macro items that the editor or the host would not take as it is.
+QVector<MacroLineFinding> macroLineFindings(const LoadedDocument& document);
 
 } // namespace keymapctl

@@ -1,7 +1,5 @@
 #include "lint_members.h"
 
-#include "saving_changes.h"
-
 #include <Poco/JSON/Array.h>
 
 #include <QRegularExpression>
@@ -13,34 +11,6 @@ using ObjectPtr = Poco::JSON::Object::Ptr;
 using ArrayPtr = Poco::JSON::Array::Ptr;
 
 namespace {
-
-Finding memberFinding(const LoadedDocument& document, Severity severity, const char* code,
-                      const QString& path, int item, const QString& type, const QString& message) {
-    Finding finding;
-    finding.file = document.path;
-    finding.severity = severity;
-    finding.code = QLatin1String(code);
-    finding.message = message;
-    finding.location.block = path.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('['), 0, 0);
-    finding.location.item = item;
-    finding.location.type = type;
-    finding.location.path = path;
-    const KeymapSourcePlace place = placeOf(document.source, path);
-    finding.location.line = place.line;
-    finding.location.column = place.column;
-    return finding;
-}
-
-void savingFindings(const LoadedDocument& document, FindingReport& report) {
-    for (const SavingChange& change : savingChanges(document)) {
-        if (change.kind == SavingChange::UnknownMember)
-            report.add(memberFinding(document, Severity::Warning, "unknown-member", change.path, change.item,
-                                     change.type, change.message));
-        else if (change.kind == SavingChange::Converted || change.kind == SavingChange::Changed)
-            report.add(memberFinding(document, Severity::Warning, "lossy-value", change.path, change.item,
-                                     change.type, change.message));
-    }
-}
 
 // --- enumeration values ---------------------------------------------------------------------------
 
@@ -83,34 +53,32 @@ const QVector<Vocabulary>& vocabularies() {
 
 class ValueWalk {
 public:
-    ValueWalk(const LoadedDocument& document, FindingReport& report)
-        : m_document(document), m_report(report) {}
+    explicit ValueWalk(RuleOutput& output) : m_output(output) {}
 
-    void walk(const Poco::Dynamic::Var& value, const QString& path, int item, const QString& type) {
+    void walk(const Poco::Dynamic::Var& value, const QString& path) {
         if (value.type() == typeid(ObjectPtr)) {
             for (const auto& member : *value.extract<ObjectPtr>()) {
                 const QString name = QString::fromStdString(member.first);
                 const QString memberPath = path.isEmpty() ? name : path + QLatin1Char('.') + name;
                 if (member.second.isString())
-                    text(name, QString::fromStdString(member.second.extract<std::string>()), memberPath, item,
-                         type);
-                walk(member.second, memberPath, item, type);
+                    text(name, QString::fromStdString(member.second.extract<std::string>()), memberPath);
+                walk(member.second, memberPath);
             }
         } else if (value.type() == typeid(ArrayPtr)) {
             const ArrayPtr array = value.extract<ArrayPtr>();
             for (std::size_t i = 0; i < array->size(); ++i)
-                walk(array->get(unsigned(i)), path + QStringLiteral("[%1]").arg(i), item, type);
+                walk(array->get(unsigned(i)), path + QStringLiteral("[%1]").arg(i));
         }
     }
 
 private:
-    void text(const QString& name, const QString& value, const QString& path, int item, const QString& type) {
+    void text(const QString& name, const QString& value, const QString& path) {
         if (name.endsWith(QLatin1String("color"))) {
             static const QRegularExpression colour(QStringLiteral("^[0-9A-Fa-f]{8}$"));
             if (!colour.match(value).hasMatch())
-                add(path, item, type,
-                    QStringLiteral("\"%1\" is not a colour of 8 hex digits (red, green, blue, alpha)")
-                        .arg(value));
+                m_output.add(
+                    path, QStringLiteral("\"%1\" is not a colour of 8 hex digits (red, green, blue, alpha)")
+                              .arg(value));
             return;
         }
         for (const Vocabulary& vocabulary : vocabularies()) {
@@ -120,44 +88,40 @@ private:
             for (const char* known : vocabulary.values)
                 values << QLatin1String(known);
             if (!values.contains(value))
-                add(path, item, type,
-                    QStringLiteral("\"%1\" is not one of %2")
-                        .arg(value, values.filter(QRegularExpression(QStringLiteral(".")))
-                                        .join(QStringLiteral(", "))));
+                m_output.add(path, QStringLiteral("\"%1\" is not one of %2")
+                                       .arg(value, values.filter(QRegularExpression(QStringLiteral(".")))
+                                                       .join(QStringLiteral(", "))));
         }
     }
 
-    void add(const QString& path, int item, const QString& type, const QString& message) {
-        m_report.add(
-            memberFinding(m_document, Severity::Warning, "unknown-value", path, item, type, message));
-    }
-
-    const LoadedDocument& m_document;
-    FindingReport& m_report;
+    RuleOutput& m_output;
 };
 
-void unknownValues(const LoadedDocument& document, FindingReport& report) {
+} // namespace
+
+void unknownValues(LintContext& context, RuleOutput& output) {
+    const LoadedDocument& document = context.document;
     const ObjectPtr& root = document.source.root;
     if (!root)
         return;
-    ValueWalk walk(document, report);
+    ValueWalk walk(output);
     for (const char* block : {"info", "param"}) {
         if (root->has(block))
-            walk.walk(root->get(block), QLatin1String(block), -1, QString());
+            walk.walk(root->get(block), QLatin1String(block));
     }
     if (!root->has("keymaps") || root->get("keymaps").type() != typeid(ArrayPtr))
         return;
     const ArrayPtr elements = root->getArray("keymaps");
     for (int i = 0; i < document.elementOfItem.size(); ++i) {
         const int element = document.elementOfItem[i];
-        walk.walk(elements->get(unsigned(element)), QStringLiteral("keymaps[%1]").arg(element), element,
-                  document.config->items[i]->typeName);
+        walk.walk(elements->get(unsigned(element)), QStringLiteral("keymaps[%1]").arg(element));
     }
 }
 
 // --- key texts ------------------------------------------------------------------------------------
 
-void keyTexts(const LoadedDocument& document, FindingReport& report) {
+void keyTexts(LintContext& context, RuleOutput& output) {
+    const LoadedDocument& document = context.document;
     for (int i = 0; i < document.config->items.size(); ++i) {
         const ConfigItem& item = *document.config->items[i];
         const int element = document.elementOfItem.value(i, i);
@@ -184,23 +148,72 @@ void keyTexts(const LoadedDocument& document, FindingReport& report) {
             const ConfigKey given = CreateConfigKey(key.device, key.virtualKey, key.scanCode);
             if (given.text == key.text)
                 continue;
-            report.add(memberFinding(
-                document, Severity::Warning, "key-text-mismatch",
-                QStringLiteral("keymaps[%1].%2.text").arg(element).arg(named.first), element, item.typeName,
-                QStringLiteral("the text \"%1\" is not the key's: %2 scan code %3 shows \"%4\"")
-                    .arg(key.text, key.device)
-                    .arg(key.scanCode)
-                    .arg(given.text)));
+            output.add(QStringLiteral("keymaps[%1].%2.text").arg(element).arg(named.first),
+                       QStringLiteral("the text \"%1\" is not the key's: %2 scan code %3 shows \"%4\"")
+                           .arg(key.text, key.device)
+                           .arg(key.scanCode)
+                           .arg(given.text),
+                       given.text);
         }
     }
 }
 
+// --- what saving drops or changes -------------------------------------------------------------------
+
+namespace {
+
+// The lint code of a change that format refuses: one comparison serves both.
+QString changeCode(const SavingChange& change) {
+    switch (change.kind) {
+    case SavingChange::UnknownMember:
+        return QStringLiteral("unknown-member");
+    case SavingChange::Converted:
+    case SavingChange::Changed:
+        return QStringLiteral("lossy-value");
+    case SavingChange::Duplicate:
+        return QStringLiteral("duplicate-member");
+    case SavingChange::Dropped:
+        return change.path.endsWith(QLatin1String(".tap_info")) ? QStringLiteral("tap-info-dropped")
+                                                                : QStringLiteral("dropped-member");
+    case SavingChange::Reencoded:
+        break;
+    }
+    return QString();
+}
+
+// What keeps a tap sequence from being complete.
+QString tapInfoGaps(const SpellTapInfo& tap) {
+    QStringList gaps;
+    if (tap.tapCentreX == 0.0 && tap.tapCentreY == 0.0)
+        gaps << QStringLiteral("the centre is (0, 0)");
+    if (tap.factor == 0.0)
+        gaps << QStringLiteral("\"factor\" is 0");
+    if (tap.distanceRatio == 0.0)
+        gaps << QStringLiteral("\"distance_ratio\" is 0");
+    const int parts = tap.sequence.split(QLatin1Char(',')).size();
+    if (tap.sequence.isEmpty())
+        gaps << QStringLiteral("\"seq\" is empty");
+    else if (parts != 16)
+        gaps << QStringLiteral("\"seq\" has %1 parts, not 16").arg(parts);
+    return gaps.join(QStringLiteral(", "));
+}
+
 } // namespace
 
-void lintMembers(const LoadedDocument& document, FindingReport& report) {
-    savingFindings(document, report);
-    unknownValues(document, report);
-    keyTexts(document, report);
+void savingLosses(LintContext& context, RuleOutput& output) {
+    for (const SavingChange& change : context.savingChanges()) {
+        if (changeCode(change) != output.code())
+            continue;
+        QString message = change.message;
+        const int item = context.document.elementOfItem.indexOf(change.item);
+        if (output.code() == QLatin1String("tap-info-dropped") && item >= 0) {
+            if (const auto* spell =
+                    dynamic_cast<const SpellConfigItem*>(context.document.config->items[item]))
+                message = QStringLiteral("\"tap_info\" is incomplete, so saving drops it: ") +
+                          tapInfoGaps(spell->tapInfo);
+        }
+        output.add(change.path, message, change.fix);
+    }
 }
 
 } // namespace keymapctl

@@ -1,15 +1,19 @@
 #include "saving_changes.h"
 
+#include "json_values.h"
+#include "member_samples.h"
 #include "suggest.h"
 
 #include <Poco/JSON/Array.h>
-#include <Poco/JSON/Stringifier.h>
-
+#include <Poco/JSON/Parser.h>
+#include <QImage>
 #include <QMap>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
-#include <sstream>
 
 namespace keymapctl {
 
@@ -20,88 +24,10 @@ using ArrayPtr = Poco::JSON::Array::Ptr;
 
 namespace {
 
-bool isObject(const Var& value) {
-    return value.type() == typeid(ObjectPtr);
-}
-
-bool isArray(const Var& value) {
-    return value.type() == typeid(ArrayPtr);
-}
-
-} // namespace
-
-QString kindName(const Var& value) {
-    if (isObject(value))
-        return QStringLiteral("an object");
-    if (isArray(value))
-        return QStringLiteral("an array");
-    if (value.isEmpty())
-        return QStringLiteral("null");
-    if (value.isString())
-        return QStringLiteral("a text");
-    if (value.isBoolean())
-        return QStringLiteral("a boolean");
-    if (value.isInteger())
-        return QStringLiteral("an integer");
-    return QStringLiteral("a number");
-}
-
-namespace {
-
-// The trees that a reader's writer produces, with every member that it writes only at times
-// present: what a keymap author may put there.
-using Samples = QVector<Var>;
-
-ObjectPtr sampleOf(const ConfigItem& item) {
-    return new Poco::JSON::Object(item.toJson());
-}
-
-Samples itemSamples(const QString& type) {
-    static QMap<QString, Samples> cache;
-    if (cache.contains(type))
-        return cache.value(type);
-    const std::unique_ptr<ConfigItem> item(CreateConfigItem(type));
-    Samples samples;
-    if (item) {
-        samples.append(sampleOf(*item));
-        // A second key, a complete tap sequence: written only when set.
-        const ConfigKey second = CreateConfigKey(QLatin1String(Device::Keyboard), 0x41, 30);
-        if (auto* composable = dynamic_cast<ComposableConfigItem*>(item.get()))
-            composable->secondKey = second;
-        if (auto* pair = dynamic_cast<PairConfigItem*>(item.get()))
-            pair->positive.secondKey = pair->negative.secondKey = second;
-        if (auto* spell = dynamic_cast<SpellConfigItem*>(item.get())) {
-            spell->tapInfo =
-                SpellTapInfo{0.5, 0.5, 1.0, 1.0, QStringLiteral("0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0")};
-        }
-        samples.append(sampleOf(*item));
-    }
-    cache.insert(type, samples);
-    return samples;
-}
-
-Samples blockSamples(const QString& block) {
-    Samples samples;
-    if (block != QLatin1String("param") && block != QLatin1String("info"))
-        return samples;
-    for (const bool joystick : {false, true}) {
-        if (block == QLatin1String("param")) {
-            samples.append(ObjectPtr(new Poco::JSON::Object(KeymapParam().toJson(joystick))));
-            continue;
-        }
-        KeymapInfo info;
-        info.isJoystick = joystick;
-        info.characterId = 1;
-        info.featureImages = {{FeatureImageInfo()}};
-        samples.append(ObjectPtr(new Poco::JSON::Object(info.toJson())));
-    }
-    return samples;
-}
-
 Samples childrenOf(const Samples& samples, const std::string& name) {
     Samples children;
     for (const Var& sample : samples) {
-        if (isObject(sample) && sample.extract<ObjectPtr>()->has(name))
+        if (isJsonObject(sample) && sample.extract<ObjectPtr>()->has(name))
             children.append(sample.extract<ObjectPtr>()->get(name));
     }
     return children;
@@ -110,7 +36,7 @@ Samples childrenOf(const Samples& samples, const std::string& name) {
 Samples elementsOf(const Samples& samples, std::size_t index) {
     Samples elements;
     for (const Var& sample : samples) {
-        if (isArray(sample) && sample.extract<ArrayPtr>()->size() > 0) {
+        if (isJsonArray(sample) && sample.extract<ArrayPtr>()->size() > 0) {
             const ArrayPtr array = sample.extract<ArrayPtr>();
             elements.append(array->get(unsigned(std::min(index, array->size() - 1))));
         }
@@ -121,7 +47,7 @@ Samples elementsOf(const Samples& samples, std::size_t index) {
 QStringList memberNames(const Samples& samples, const ObjectPtr& saved) {
     QStringList names;
     for (const Var& sample : samples) {
-        if (isObject(sample)) {
+        if (isJsonObject(sample)) {
             for (const auto& member : *sample.extract<ObjectPtr>())
                 names << QString::fromStdString(member.first);
         }
@@ -132,9 +58,70 @@ QStringList memberNames(const Samples& samples, const ObjectPtr& saved) {
     return names;
 }
 
+// Whether a number comes back from saving as the same number: integers and fractions may trade
+// spelling (1 and 1.0), but an integer must not turn into a nearby fraction
+// (12345678901234567890 into 1.2345678901234567e+19).
+// In a kept element, whose values the library does not read, even the sign of a zero counts.
+bool sameNumber(const Var& file, const Var& saved, bool verbatim) {
+    if (!file.isNumeric() || !saved.isNumeric() || file.isBoolean() || saved.isBoolean())
+        return false;
+    if (file.convert<double>() != saved.convert<double>())
+        return false;
+    if (verbatim && std::signbit(file.convert<double>()) != std::signbit(saved.convert<double>()))
+        return false;
+    if (!file.isInteger() || saved.isInteger())
+        return true;
+    const double value = saved.convert<double>();
+    // Doubles at or past 2^63 (or below -2^63) hold no integer that an Int64 can; UInt64 past that.
+    if (file.isSigned()) {
+        return value >= -9223372036854775808.0 && value < 9223372036854775808.0 &&
+               static_cast<Poco::Int64>(value) == file.convert<Poco::Int64>();
+    }
+    return value >= 0 && value < 18446744073709551616.0 &&
+           static_cast<Poco::UInt64>(value) == file.convert<Poco::UInt64>();
+}
+
+bool isFeatureImage(const QString& path) {
+    return path.startsWith(QLatin1String("info.feature_images[")) && path.endsWith(QLatin1String("].image"));
+}
+
+// Whether two Base64 texts hold PNG pictures of the same size and pixels. Saving decodes a feature
+// image and encodes it again, which may change the bytes but not the picture.
+bool samePicture(const std::string& fileText, const std::string& savedText) {
+    const auto decode = [](const std::string& text) {
+        // Only a PNG is decoded: the decoder would complain on stderr about anything else.
+        const QByteArray bytes = QByteArray::fromBase64(QByteArray::fromStdString(text));
+        return bytes.startsWith("\x89PNG\r\n\x1a\n") ? QImage::fromData(bytes, "PNG") : QImage();
+    };
+    const QImage file = decode(fileText);
+    const QImage saved = decode(savedText);
+    return !file.isNull() && file.size() == saved.size() &&
+           file.convertToFormat(QImage::Format_ARGB32) == saved.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The value's JSON text for a message; a negative zero, which JSON text drops the sign of, is named.
+QString valueText(const Var& value) {
+    if (value.isNumeric() && !value.isInteger() && !value.isBoolean() && value.convert<double>() == 0.0 &&
+        std::signbit(value.convert<double>()))
+        return QStringLiteral("-0.0");
+    return shortJson(value);
+}
+
+// Why saving drops a known member: for an incomplete second key, what the chord turns into.
+QString droppedMessage(const ObjectPtr& object, const QString& name) {
+    const Var key = valueAt(object, QStringLiteral("key.text"));
+    if (name == QLatin1String("second_key") && key.isString())
+        return QStringLiteral(
+                   "the second key is incomplete, so saving drops it: the chord becomes the single "
+                   "key \"%1\"")
+            .arg(QString::fromStdString(key.extract<std::string>()));
+    return QStringLiteral("saving drops it");
+}
+
 class Comparison {
 public:
-    Comparison(const KeymapSource& file, QVector<SavingChange>& changes) : m_file(file), m_changes(changes) {}
+    Comparison(const KeymapSource& file, bool joystickDocument, QVector<SavingChange>& changes)
+        : m_file(file), m_joystickDocument(joystickDocument), m_changes(changes) {}
 
     // owner names the object for messages: an item type, or a block.
     void objects(const ObjectPtr& file, const ObjectPtr& saved, const Samples& samples, const QString& path,
@@ -146,20 +133,27 @@ public:
                 values(member.second, saved->get(member.first), childrenOf(samples, member.first), memberPath,
                        owner.isEmpty() ? name : QStringLiteral("%1 \"%2\"").arg(owner, name));
             } else if (!childrenOf(samples, member.first).isEmpty()) {
-                add(SavingChange::Dropped, memberPath, QStringLiteral("saving drops it"));
+                add(SavingChange::Dropped, memberPath,
+                    path == QLatin1String("info") || path == QLatin1String("param")
+                        ? QStringLiteral("saving drops it: a %1 has no such setting")
+                              .arg(m_joystickDocument ? QStringLiteral("joystick keymap")
+                                                      : QStringLiteral("keymap that is not a joystick one"))
+                        : droppedMessage(file, name));
             } else {
+                const QString nearest = nearestName(name, memberNames(samples, saved));
                 add(SavingChange::UnknownMember, memberPath,
                     QStringLiteral("not a member of %1").arg(owner) +
-                        didYouMean(name, memberNames(samples, saved)));
+                        (nearest.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(nearest)),
+                    nearest);
             }
         }
     }
 
     void values(const Var& file, const Var& saved, const Samples& samples, const QString& path,
                 const QString& owner) {
-        if (isObject(file) && isObject(saved))
+        if (isJsonObject(file) && isJsonObject(saved))
             return objects(file.extract<ObjectPtr>(), saved.extract<ObjectPtr>(), samples, path, owner);
-        if (isArray(file) && isArray(saved)) {
+        if (isJsonArray(file) && isJsonArray(saved)) {
             const ArrayPtr fileArray = file.extract<ArrayPtr>();
             const ArrayPtr savedArray = saved.extract<ArrayPtr>();
             for (std::size_t i = 0; i < fileArray->size(); ++i) {
@@ -172,97 +166,126 @@ public:
             }
             return;
         }
-        if (file.isNumeric() && saved.isNumeric() && !file.isBoolean() && !saved.isBoolean() &&
-            file.convert<double>() == saved.convert<double>())
+        if (sameNumber(file, saved, m_verbatim))
             return;
+        if (file.isString() && saved.isString() && isFeatureImage(path) && file != saved &&
+            samePicture(file.extract<std::string>(), saved.extract<std::string>())) {
+            add(SavingChange::Reencoded, path, QStringLiteral("re-encoded, same pixels"));
+            return;
+        }
         const QString fileKind = kindName(file);
         const QString savedKind = kindName(saved);
-        if (fileKind != savedKind) {
+        const bool numbers = file.isNumeric() && saved.isNumeric() && !file.isBoolean() && !saved.isBoolean();
+        if (fileKind != savedKind && !(numbers && m_verbatim)) {
             add(SavingChange::Converted, path,
                 QStringLiteral("%1 where %2 belongs: %3 becomes %4")
                     .arg(fileKind, savedKind, shortJson(file), shortJson(saved)));
-        } else if (shortJson(file) != shortJson(saved) || file != saved) {
+        } else if (numbers || shortJson(file) != shortJson(saved) || file != saved) {
             add(SavingChange::Changed, path,
-                QStringLiteral("saving changes %1 to %2").arg(shortJson(file), shortJson(saved)));
+                QStringLiteral("saving changes %1 to %2").arg(valueText(file), valueText(saved)));
         }
     }
 
-    void setItem(int item, const QString& type) {
+    // verbatim: the element is kept as it was read rather than read as an item.
+    void setItem(int item, const QString& type, bool verbatim = false) {
         m_item = item;
         m_type = type;
+        m_verbatim = verbatim;
     }
 
 private:
-    void add(SavingChange::Kind kind, const QString& path, const QString& message) {
-        SavingChange change{kind, path, m_item, m_type, placeOf(path), message};
-        m_changes.append(change);
+    void add(SavingChange::Kind kind, const QString& path, const QString& message, const QString& fix = {}) {
+        m_changes.append(SavingChange{kind, path, m_item, m_type, placeOf(m_file, path), message, fix});
     }
 
-    KeymapSourcePlace placeOf(const QString& path) const { return keymapctl::placeOf(m_file, path); }
-
     const KeymapSource& m_file;
+    bool m_joystickDocument;
     QVector<SavingChange>& m_changes;
     int m_item = -1;
     QString m_type;
+    bool m_verbatim = false;
 };
 
 } // namespace
 
-KeymapSourcePlace placeOf(const KeymapSource& source, QString path) {
-    while (!path.isEmpty()) {
-        const auto it = source.places.constFind(path);
-        if (it != source.places.cend())
-            return *it;
-        const int cut = std::max(path.lastIndexOf(QLatin1Char('.')), path.lastIndexOf(QLatin1Char('[')));
-        path.truncate(std::max(cut, 0));
+namespace {
+
+// The saved texts of a document as a keymap and as a joystick keymap, which between them hold
+// every setting of the "info" and "param" blocks.
+QByteArray bothKinds(const KeymapConfig& config) {
+    const bool joystick = config.info->isJoystick;
+    QByteArray text;
+    for (const bool kind : {false, true}) {
+        config.info->isJoystick = kind;
+        text += ConfigAndInfoSavedText(const_cast<KeymapConfig*>(&config));
     }
-    return KeymapSourcePlace{1, 1};
+    config.info->isJoystick = joystick;
+    return text;
 }
 
-Var valueAt(const Var& root, const QString& path) {
-    Var value = root;
-    for (const QString& step : path.split(QLatin1Char('.'))) {
-        const int bracket = step.indexOf(QLatin1Char('['));
-        const std::string name = step.left(bracket < 0 ? step.size() : bracket).toStdString();
-        if (!name.empty()) {
-            if (!isObject(value) || !value.extract<ObjectPtr>()->has(name))
-                return Var();
-            value = value.extract<ObjectPtr>()->get(name);
-        }
-        for (int at = bracket; at >= 0; at = step.indexOf(QLatin1Char('['), at + 1)) {
-            const unsigned index = step.mid(at + 1, step.indexOf(QLatin1Char(']'), at) - at - 1).toUInt();
-            if (!isArray(value) || index >= value.extract<ArrayPtr>()->size())
-                return Var();
-            value = value.extract<ArrayPtr>()->get(index);
-        }
-    }
-    return value;
+// The file's settings with the member at path removed (an empty value) or given another value.
+std::unique_ptr<KeymapConfig> loadWith(const LoadedDocument& document, const QString& path,
+                                       const Var& value) {
+    const int cut = path.lastIndexOf(QLatin1Char('.'));
+    const Var copy = Poco::JSON::Parser().parse(jsonBytes(document.source.root).toStdString());
+    const Var parent = valueAt(copy, path.left(cut));
+    if (!isJsonObject(parent))
+        return nullptr;
+    ObjectPtr object = parent.extract<ObjectPtr>();
+    if (value.isEmpty())
+        object->remove(path.mid(cut + 1).toStdString());
+    else
+        object->set(path.mid(cut + 1).toStdString(), value);
+    QTemporaryFile file;
+    if (!file.open() || file.write(jsonBytes(copy)) < 0 || !file.flush())
+        return nullptr;
+    KeymapLoadReport report;
+    std::unique_ptr<KeymapConfig> config(
+        LoadConfigAndInfoWithReport(file.fileName(), document.joystick, &report));
+    return report.ok ? std::move(config) : nullptr;
 }
 
-Var defaultValueAt(const QString& owner, const QString& path) {
-    const Samples samples = owner == QLatin1String("info") || owner == QLatin1String("param")
-                                ? blockSamples(owner)
-                                : itemSamples(owner);
-    for (const Var& sample : samples) {
-        const Var value = valueAt(sample, path);
-        if (!value.isEmpty())
-            return value;
-    }
+// Another value of the same kind, or an empty one for a kind that has none.
+Var otherValue(const Var& value) {
+    if (value.isBoolean())
+        return !value.extract<bool>();
+    if (value.isString())
+        return value.extract<std::string>() + "x";
+    if (value.isNumeric())
+        return value.convert<double>() + 1.0;
     return Var();
 }
 
-QByteArray jsonBytes(const Var& value) {
-    std::ostringstream text;
-    Poco::JSON::Stringifier::condense(value, text);
-    return QByteArray::fromStdString(text.str());
+// Whether a setting that saving leaves out says only what loading takes when it is missing (an
+// explicit "character_id": -1): the document's kind has it, loading reads it (another value changes the
+// settings) and the file loads to the same settings without it. Loading changed copies is dear, but only
+// settings that saving drops are asked about.
+bool saysNothing(const LoadedDocument& document, const QString& path) {
+    const Var value = valueAt(document.source.root, path);
+    const Var other = otherValue(value);
+    // A setting of the other kind of document is lost whatever it says.
+    const Samples ownKind =
+        blockSamples(path.section(QLatin1Char('.'), 0, 0)).mid(document.config->info->isJoystick ? 1 : 0, 1);
+    if (valueAt(ownKind.value(0), path.section(QLatin1Char('.'), 1)).isEmpty() ||
+        path.contains(QLatin1Char('[')) || other.isEmpty())
+        return false;
+    const std::unique_ptr<KeymapConfig> without = loadWith(document, path, Var());
+    const std::unique_ptr<KeymapConfig> changed = loadWith(document, path, other);
+    const QByteArray settings = bothKinds(*document.config);
+    return without && changed && bothKinds(*without) == settings && bothKinds(*changed) != settings;
 }
 
-QString shortJson(const Var& value) {
-    QString json = QString::fromUtf8(jsonBytes(value));
-    constexpr int kLongest = 40;
-    if (json.size() > kLongest)
-        json = json.left(kLongest - 3) + QStringLiteral("...");
-    return json;
+} // namespace
+
+QString duplicateMessage(const KeymapSourceDuplicate& duplicate) {
+    const QString name = duplicate.path.mid(duplicate.path.lastIndexOf(QLatin1Char('.')) + 1);
+    return QStringLiteral("\"%1\" is named twice in one object, at %2:%3 and %4:%5; loading keeps the "
+                          "later value and loses the earlier one")
+        .arg(name)
+        .arg(duplicate.earlier.line)
+        .arg(duplicate.earlier.column)
+        .arg(duplicate.later.line)
+        .arg(duplicate.later.column);
 }
 
 QString SavingChange::describe() const {
@@ -275,7 +298,12 @@ QVector<SavingChange> savingChanges(const LoadedDocument& document) {
     const ObjectPtr& file = document.source.root;
     if (!file || !saved.root)
         return changes;
-    Comparison comparison(document.source, changes);
+    for (const KeymapSourceDuplicate& duplicate : document.source.duplicates) {
+        changes.append(SavingChange{SavingChange::Duplicate, duplicate.path, -1, QString(),
+                                    placeOf(document.source, duplicate.path), duplicateMessage(duplicate),
+                                    QString()});
+    }
+    Comparison comparison(document.source, document.config->info->isJoystick, changes);
     QMap<int, QString> typeOfElement;
     for (int i = 0; i < document.elementOfItem.size(); ++i)
         typeOfElement.insert(document.elementOfItem[i], document.config->items[i]->typeName);
@@ -285,16 +313,22 @@ QVector<SavingChange> savingChanges(const LoadedDocument& document) {
         if (name == QLatin1String("$schema"))
             continue;
         const Var savedValue = saved.root->has(member.first) ? saved.root->get(member.first) : Var();
-        if (name == QLatin1String("keymaps") && isArray(member.second) && isArray(savedValue)) {
+        if (name == QLatin1String("keymaps") && isJsonArray(member.second) && isJsonArray(savedValue)) {
             const ArrayPtr elements = member.second.extract<ArrayPtr>();
             const ArrayPtr savedElements = savedValue.extract<ArrayPtr>();
             for (std::size_t i = 0; i < elements->size() && i < savedElements->size(); ++i) {
-                if (!typeOfElement.contains(int(i)))
-                    continue; // of unknown type: written back as it was read
+                const QString path = QStringLiteral("keymaps[%1]").arg(i);
+                const Var element = elements->get(unsigned(i));
+                const Var savedElement = savedElements->get(unsigned(i));
+                if (!typeOfElement.contains(int(i))) {
+                    // Of unknown type: written back as it was read, which its numbers must survive.
+                    comparison.setItem(int(i), QString(), true);
+                    comparison.values(element, savedElement, Samples{savedElement}, path, QString());
+                    continue;
+                }
                 const QString type = typeOfElement.value(int(i));
                 comparison.setItem(int(i), type);
-                comparison.values(elements->get(unsigned(i)), savedElements->get(unsigned(i)),
-                                  itemSamples(type), QStringLiteral("keymaps[%1]").arg(i), type);
+                comparison.values(element, savedElement, itemSamples(type), path, type);
             }
             comparison.setItem(-1, QString());
             continue;
@@ -309,6 +343,12 @@ QVector<SavingChange> savingChanges(const LoadedDocument& document) {
         comparison.objects(new Poco::JSON::Object(one), saved.root, Samples(), QString(),
                            QStringLiteral("the document"));
     }
+    changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                 [&](const SavingChange& change) {
+                                     return change.kind == SavingChange::Dropped &&
+                                            saysNothing(document, change.path);
+                                 }),
+                  changes.end());
     std::stable_sort(changes.begin(), changes.end(), [](const SavingChange& a, const SavingChange& b) {
         return std::make_pair(a.place.line, a.place.column) < std::make_pair(b.place.line, b.place.column);
     });

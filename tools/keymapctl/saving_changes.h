@@ -14,6 +14,8 @@ struct SavingChange {
         Dropped,       // a member that is known, or an array element, that saving does not write
         Converted,     // a value of another JSON kind, which loading converts
         Changed,       // a value of the right kind that comes back different
+        Duplicate,     // a member named twice in one object: loading keeps the later value
+        Reencoded,     // a feature image whose bytes change but whose picture does not: no loss
     };
     Kind kind;
     QString path; // from the root: "keymaps[3].icon.description"
@@ -21,27 +23,19 @@ struct SavingChange {
     QString type; // the element's item type, for an item's member
     ovelkeymapmanager::KeymapSourcePlace place;
     QString message;
+    QString fix; // what was probably meant, when one name is near: "rel_radius"
 
+    bool isLoss() const { return kind != Reencoded; }
     // "keymaps[3].rel_raduis (line 41): not a member of Swipehold; did you mean rel_radius?"
     QString describe() const;
 };
 
-// Every member of a cleanly loaded file that saving would lose or change, in file order. Spelling
-// alone (number forms, member order, white space) is no change; a top-level "$schema" is left out,
-// since keymapctl keeps it.
+// Every member of a cleanly loaded file that saving would lose or change, in file order, and the
+// feature images it re-encodes to the same picture. Spelling alone (number forms, member order,
+// white space) is no change; a top-level "$schema" is left out, since keymapctl keeps it.
 QVector<SavingChange> savingChanges(const LoadedDocument& document);
 
-// The value at a path ("keymaps[3].icon.description") of a tree; empty when there is none.
-Poco::Dynamic::Var valueAt(const Poco::Dynamic::Var& root, const QString& path);
-// "an integer", "a text", "an object"... as the kind of a JSON value.
-QString kindName(const Poco::Dynamic::Var& value);
-// What a new item of the type, or a default "info" or "param" block, holds at a path inside it.
-Poco::Dynamic::Var defaultValueAt(const QString& owner, const QString& path);
-// The place of a member, or of the nearest object around it that the scan reached.
-ovelkeymapmanager::KeymapSourcePlace placeOf(const ovelkeymapmanager::KeymapSource& source, QString path);
-
-// The JSON text of a value on one line, and that text shortened to a readable length.
-QByteArray jsonBytes(const Poco::Dynamic::Var& value);
-QString shortJson(const Poco::Dynamic::Var& value);
+// "\"visibility\" is named twice in one object, at 4:9 and 5:9; loading keeps the later value..."
+QString duplicateMessage(const ovelkeymapmanager::KeymapSourceDuplicate& duplicate);
 
 } // namespace keymapctl

@@ -7,7 +7,7 @@ namespace keymapctl {
 
 namespace {
 
-// Edit distance where swapping two neighbours is one edit (optimal string alignment).
+// Optimal string alignment distance.
 int distance(const QString& a, const QString& b) {
     const int n = a.size();
     const int m = b.size();
@@ -28,6 +28,10 @@ int distance(const QString& a, const QString& b) {
 }
 
 } // namespace
+
+int editDistance(const QString& a, const QString& b) {
+    return distance(a.toLower(), b.toLower());
+}
 
 QString nearestName(const QString& word, const QStringList& candidates) {
     const QString folded = word.toLower();

@@ -6,6 +6,9 @@
 
 namespace keymapctl {
 
+// Edit distance ignoring letter case, where swapping two neighbours is one edit.
+int editDistance(const QString& a, const QString& b);
+
 // The candidate closest to word by edit distance (letter case and swapped neighbours count
 // little), or "" when none is near enough to be what the author meant.
 QString nearestName(const QString& word, const QStringList& candidates);
