@@ -2,9 +2,12 @@
 # make demo   builds and runs keymapctl on examples/
 # make bench  builds in Release and runs the benchmarks
 # make fuzz   builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS
+# make abi-check compares the built library's binary interface with abi/ (scripts/abi.sh)
+# make abi-update rewrites abi/ from the Qt 5 and the Qt 6 build, for a release
 # make mutants plants the faults of mutants/faults.txt one at a time and runs the suites that guard
 #             each (MUTANTS_SAMPLE=N a fixed sample of N, 0 all; MUTANTS_ONLY=folder/ or name-glob)
-# Options: QT=5 | 6 (Qt 5 is the default), SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...
+# Options: QT=5 | 6 (Qt 5 is the default), SANITIZE=address,undefined | thread, WERROR=ON, BUILD_DIR=...,
+#          SKIPS=fail (a skipped test fails make test)
 # A Qt 6 build has its own folders: build-qt6, build-bench-qt6 and so on.
 
 comma := ,
@@ -24,9 +27,9 @@ BUILD_DIR ?= build-$(subst $(comma),-,$(SANITIZE))$(QT_SUFFIX)
 endif
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: deps configure build test demo bench fuzz mutants format clean
+.PHONY: deps configure build test demo abi-check abi-update abi-write bench fuzz mutants format clean
 
-# What to install: test (the default), demo, fuzz or bench.
+# What to install: test (the default), demo, abi, fuzz or bench.
 DEPS ?= test
 deps:
 	@bash scripts/install-deps.sh $(DEPS)
@@ -37,12 +40,27 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The last line says how many tests were skipped and why; SKIPS=fail (CI) makes any skip an error.
+SKIPS ?= allow
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	rm -rf $(BUILD_DIR)/test-results
+	cd $(BUILD_DIR) && status=0 && { ctest --output-on-failure -j $(JOBS) || status=$$?; } && \
+		python3 $(CURDIR)/scripts/skipped.py . $(if $(filter fail,$(SKIPS)),--none-allowed) && exit $$status
 
 demo: DEPS = demo
 demo: build
 	@bash scripts/demo.sh $(BUILD_DIR)
+
+abi-check abi-write abi-update: DEPS = abi
+abi-check: configure
+	@JOBS=$(JOBS) bash scripts/abi.sh check $(BUILD_DIR) $(QT)
+
+# Both Qt builds have a description; each is written from its own build directory.
+abi-update: deps
+	@$(MAKE) --no-print-directory abi-write QT=5
+	@$(MAKE) --no-print-directory abi-write QT=6
+abi-write: configure
+	@JOBS=$(JOBS) bash scripts/abi.sh update $(BUILD_DIR) $(QT)
 
 bench: DEPS = bench
 bench: deps
@@ -59,7 +77,7 @@ fuzz: deps
 	@bash scripts/fuzz.sh build-fuzz$(QT_SUFFIX) $(FUZZ_SECONDS)
 
 mutants: configure
-	python3 scripts/mutants.py --build-dir $(BUILD_DIR) --jobs $(JOBS) --sample $(MUTANTS_SAMPLE) \
+	python3 scripts/mutants.py --build-dir $(BUILD_DIR) --qt $(QT) --jobs $(JOBS) --sample $(MUTANTS_SAMPLE) \
 		$(foreach pattern,$(MUTANTS_ONLY),--only '$(pattern)')
 
 format:

@@ -8,6 +8,11 @@
 
 namespace ovelkeymapmanager {
 
+// The macro of the library's own build, whatever the host was compiled against.
+const char* KeymapManagerVersion() {
+    return OVEL_KEYMAPMANAGER_VERSION_STRING;
+}
+
 KeymapConfig* LoadKeymapConfigAndInfo(const QString& path) {
     return KeymapManager::instance().LoadKeymapConfigAndInfo(path);
 }

@@ -12,6 +12,7 @@
 #include <keymapmanager/items/allitems.h>
 #include <keymapmanager/json/memberdescription.h>
 #include <keymapmanager/retarget/retarget.h>
+#include <keymapmanager/version.h>
 
 #include <QEvent>
 #include <QList>
@@ -61,6 +62,11 @@ OVEL_KEYMAPMANAGER_EXPORT QList<QList<FeatureImageInfo>> getFeatureImageInfo(con
                                                                              bool keymapTemplates);
 OVEL_KEYMAPMANAGER_EXPORT bool isIntelligentConfig(const QString& path, bool keymapTemplates);
 OVEL_KEYMAPMANAGER_EXPORT void SetCallbacks(KeymapManagerCallbacks* callbacks);
+
+// The version of the library loaded at run time ("2.0.0"); OVEL_KEYMAPMANAGER_VERSION_STRING is the one
+// the host was compiled against. A host may run with any library of its major version and a minor
+// version at least its own.
+OVEL_KEYMAPMANAGER_EXPORT const char* KeymapManagerVersion();
 
 // The bytes that saving the document writes (both save functions write the same); empty for a null
 // document and for one that saving refuses (a number JSON cannot hold).

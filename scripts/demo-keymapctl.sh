@@ -8,7 +8,10 @@ tool="$build_dir/tools/keymapctl/keymapctl"
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
-step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; "$@"; }
+# Commands in bold on a terminal only: a log or a pipe gets plain text.
+bold='' plain=''
+if [ -t 1 ]; then bold=$'\033[1m' plain=$'\033[0m'; fi
+step() { printf '\n%s$ %s%s\n' "$bold" "$*" "$plain"; "$@"; }
 
 step "$tool" check examples/keymap-landscape-1280x720.json
 step "$tool" check --joystick examples/joystick-virtual-gamepad.json

@@ -38,6 +38,7 @@ class Fault:
     original: str
     replacement: str
     line: int  # where the record starts in faults.txt
+    qt: str = ""  # the Qt major version whose build alone holds the text, else empty
 
 
 @dataclass
@@ -71,7 +72,8 @@ def parse_faults(path):
         elif record["from"] == record["to"]:
             errors.append(f"{path.name}:{record['line']}: fault {record['name']} changes nothing")
         else:
-            faults.append(Fault(record["name"], record["file"], record["from"], record["to"], record["line"]))
+            faults.append(Fault(record["name"], record["file"], record["from"], record["to"], record["line"],
+                                record.get("qt", "")))
         record = None
 
     for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
@@ -94,6 +96,8 @@ def parse_faults(path):
             if current_file is None:
                 errors.append(f"{path.name}:{number}: fault {value} before any 'file' line")
             record = {"name": value, "file": current_file, "line": number}
+        elif key == "qt" and record is not None:
+            record["qt"] = value
         elif key in ("from", "to"):
             if record is None:
                 errors.append(f"{path.name}:{number}: '{key}' outside a fault")
@@ -295,6 +299,8 @@ def main():
                              "as a glob (repeatable)")
     parser.add_argument("--sample", type=int, default=0, metavar="N", help="a fixed sample of N faults")
     parser.add_argument("--jobs", type=int, default=2)
+    parser.add_argument("--qt", default="5", help="the Qt major version of the build: faults marked for the "
+                        "other one (code inside its #if branches) are left out")
     parser.add_argument("--list", action="store_true", help="list the chosen faults and their suites")
     args = parser.parse_args()
 
@@ -303,6 +309,7 @@ def main():
         print("\n".join(errors), file=sys.stderr)
         return 2
     table = parse_suites(SUITES)
+    faults = [f for f in faults if f.qt in ("", args.qt)]
     chosen = select(faults, args.only, args.sample)
     if not chosen:
         print("no fault matches", file=sys.stderr)

@@ -38,6 +38,7 @@ Verdict parserVerdict(const QByteArray& text) {
 } // namespace
 
 TEST(JsonTestSuite, EveryFileGivesDefaultsAndOneNotificationPerLoad) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     const QDir suite(testsupport::sharedPath("testdata/json-test-suite"));
     const QStringList files = suite.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     ASSERT_GE(files.size(), 300) << suite.path().toStdString();

@@ -186,12 +186,14 @@ TEST_F(DocumentTest, FailedLoadsKeepWhatWasReadReportAndNotifyOnce) {
         {"complete", withKeymaps(clickJson(1)).insert(1, kParam + ", "), 1, true, true,
          "ok |  |  |  | -1 |  |  |  | 0:0 | 0"},
         {"empty", "", 0, false, false, "ok |  |  |  | -1 |  |  |  | 0:0"},
-        {"lone_brace", "{", 0, false, false,
-         "failed | JSON Exception | unexpected end of text | json | -1 |  |  |  | 1:2"},
+        {"cut_after_newline", "{\"keymaps\": [\n", 0, false,
+         false, // where the text ends, not on the next line
+         "failed | JSON Exception | unexpected end of text | json | -1 |  |  |  | 1:14"},
         {"root_array", "[1, 2]", 0, false, false,
          "failed | Bad cast exception | * | json | -1 |  |  |  | 0:0"},
-        {"bad_number", "{\"info\": 1.2.3}", 0, false, false,
-         "failed | JSON Exception | expected ',' or '}' after member value | json | -1 |  |  |  | 1:13"},
+        {"blank_before_member", "{\"info\": {} \"keymaps\": []}", 0, false,
+         false, // right after the last token
+         "failed | JSON Exception | expected ',' or '}' after member value | json | -1 |  |  |  | 1:12"},
         {"keymaps_not_array", "{" + kInfo + ", \"keymaps\": {}}", 0, false, false,
          "failed | Null pointer | missing, or not an object | keymaps | -1 |  | keymaps | keymaps | 0:0"},
         {"no_info", "{\"keymaps\": [" + clickJson(1) + ", " + clickJson(2) + "]}", 2, false, false,

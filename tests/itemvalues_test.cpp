@@ -20,6 +20,7 @@ const TypeCase& row(const std::string& type) {
 // Lines of every kind (control characters, right-to-left text, emoji, injection strings...) come back
 // unchanged, and reading adds them after the lines the item already holds.
 TEST(MacroLines, AreKeptByteForByteAndReadingAppends) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     const QByteArray naughty =
         testsupport::readFile(testsupport::sharedPath("testdata/naughty-strings/blns.txt"));
     const QStringList lines = QString::fromUtf8(naughty).split(QLatin1Char('\n'));

@@ -60,3 +60,32 @@ TEST(JsonSyntax, NamesATrailingCommaOrACommentAtItsFirstByte) {
         EXPECT_EQ(hint.words, QString::fromLatin1(row.words)) << row.text.toStdString();
     }
 }
+
+// The source map's places count characters, not bytes: a multi-byte UTF-8 character is one column, a
+// CRLF ends a line as LF does, a byte order mark takes no place; so does the first byte that is not UTF-8.
+TEST(KeymapSourcePlaces, AreLinesAndColumnsOfCharacters) {
+    const QByteArray ascii = "{\"info\": {\"visibility\": true}, \"keymaps\": [1, {}]}";
+    const QByteArray crlf =
+        "{\r\n  \"info\": {\r\n    \"visibility\": true\r\n  },\r\n  \"keymaps\": [\r\n1]\r\n}";
+    const struct {
+        QByteArray text;
+        const char* path; // null: the first byte that is not UTF-8
+        const char* place;
+    } rows[] = {
+        {ascii, "info", "1:2"},
+        {ascii, "info.visibility", "1:11"},
+        {ascii, "keymaps[1]", "1:47"},
+        {"{\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\": 1, \"info\": {}}", "info", "1:12"},
+        {crlf, "info.visibility", "3:5"},
+        {crlf, "keymaps[0]", "6:1"},
+        {"\xEF\xBB\xBF{\"info\": {}}", "info", "1:2"},
+        {"{\n  \"x\": \"\xC3\xA9\xFF\"}", nullptr, "2:10"},
+    };
+    for (const auto& row : rows) {
+        const KeymapSource source = ParseKeymapSource(row.text);
+        const KeymapSourcePlace place =
+            row.path ? source.places.value(QLatin1String(row.path)) : source.invalidUtf8;
+        EXPECT_EQ(QStringLiteral("%1:%2").arg(place.line).arg(place.column), QLatin1String(row.place))
+            << row.text.toStdString();
+    }
+}

@@ -41,6 +41,7 @@ template <typename Container> void expectSameText(const Container& tree) {
 // Every byte between two letters, an inner NUL and the naughty strings: each as a key and
 // as a value, one object per text (so that equal keys do not merge), and all of them in one array.
 TEST(JsonWriter, WritesStringsAndKeysAsTheLibraryDoes) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     std::vector<std::string> texts;
     for (int byte = 0; byte < 256; ++byte)
         texts.push_back(std::string("a") + char(byte) + "b");

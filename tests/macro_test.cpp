@@ -303,6 +303,7 @@ void survives(const QStringList& lines) {
 } // namespace
 
 TEST(MacroRobustness, NaughtyStringsAreHandled) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     const QByteArray bytes =
         testsupport::readFile(testsupport::sharedPath("testdata/naughty-strings/blns.txt"));
     const QStringList naughty = QString::fromUtf8(bytes).split(QLatin1Char('\n'));

@@ -118,6 +118,7 @@ TEST(MacroScan, BlanksAndDigitsAreThoseOfTheExpressions) {
 
 // Every shape of word and argument that the commands are written with.
 TEST(MacroScan, ArgumentScansCaptureWhatTheirExpressionsCapture) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     using Scan = macro::WordArgumentScan;
     const auto A = Scan::Start::Anywhere, L = Scan::Start::Line;
     const auto none = Scan::Separator::None, blanks = Scan::Separator::Blanks,
@@ -199,6 +200,7 @@ const Reference kReferences[] = {
 // clang-format on
 
 TEST(MacroScan, EachLineGoesToTheFirstCommandWhosePatternTakesIt) {
+    KEYMAP_NEEDS_SHARED_TESTDATA();
     std::vector<std::pair<QRegularExpression, QRegularExpression>> patterns;
     for (const Reference& reference : kReferences)
         patterns.emplace_back(expression(q(reference.editing)), expression(q(reference.running)));

@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -127,26 +129,30 @@ TEST_F(SaveFault, DirectoriesDevicesAndPipesAreNeverReplaced) {
     EXPECT_EQ(entries().size(), haveDevice ? 3 : 2);
 }
 
-// As a user who may not write the directory, no temporary file can be made beside the target: a
-// writable file is then overwritten in place, a read-only one is refused and kept. Root may write
-// anywhere, so the save runs in a child that has dropped to "nobody".
+// In a directory of mode 0555 no temporary file can be made beside the target, even by its owner: a
+// writable file is then overwritten in place, a read-only one is refused and kept, and so is a document
+// that saving refuses. Root may write anywhere, so as root the saves run in a child dropped to "nobody".
 TEST_F(SaveFault, UnwritableDirectoryStillSavesAWritableFile) {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "needs root to drop to another user";
     constexpr uid_t kNobody = 65534;
-    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0); // enter, list, but not write
+    const bool root = geteuid() == 0;
     testsupport::writeFile(path("writable.json"), "old");
     testsupport::writeFile(path("readonly.json"), "keep");
-    ASSERT_EQ(chown(QFile::encodeName(path("writable.json")).constData(), kNobody, kNobody), 0);
+    ASSERT_TRUE(!root || chown(QFile::encodeName(path("writable.json")).constData(), kNobody, kNobody) == 0);
     ASSERT_EQ(chmod(QFile::encodeName(path("readonly.json")).constData(), 0444), 0);
-    KeymapConfig config;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    const auto writableAgain =
+        qScopeGuard([this] { chmod(QFile::encodeName(dir.path()).constData(), 0755); });
+    KeymapConfig config, unsaveable;
     config.info->backgroundColour = QStringLiteral("12345678");
-    const auto asNobody = [] { return setgid(kNobody) == 0 && setuid(kNobody) == 0; };
+    unsaveable.info->rawMoveSensitivity = std::nan("");
+    const auto asUser = [root] { return !root || (setgid(kNobody) == 0 && setuid(kNobody) == 0); };
 
-    EXPECT_TRUE(saveInChild(path("writable.json"), &config, asNobody));
+    EXPECT_FALSE(saveInChild(path("writable.json"), &unsaveable, asUser));
+    EXPECT_EQ(testsupport::readFile(path("writable.json")), QByteArray("old"));
+    EXPECT_TRUE(saveInChild(path("writable.json"), &config, asUser));
     EXPECT_EQ(testsupport::readFile(path("writable.json")), documentText(config));
-    EXPECT_FALSE(saveInChild(path("readonly.json"), &config, asNobody));
+    EXPECT_FALSE(saveInChild(path("readonly.json"), &config, asUser));
     EXPECT_EQ(testsupport::readFile(path("readonly.json")), QByteArray("keep"));
-    EXPECT_FALSE(saveInChild(path("new.json"), &config, asNobody)); // nothing to overwrite, nowhere to create
+    EXPECT_FALSE(saveInChild(path("new.json"), &config, asUser)); // nothing to overwrite, nowhere to create
     EXPECT_EQ(entries().size(), 2);
 }
