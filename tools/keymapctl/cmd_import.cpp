@@ -13,8 +13,6 @@ namespace keymapctl {
 
 namespace {
 
-const QSize kDefaultScreen(1280, 720);
-
 Finding sourceProblem(const QString& file, const SourceProblem& problem) {
     Finding finding =
         makeFinding(file, Severity::Error, QLatin1String(problem.code), QString(), problem.message);
@@ -160,8 +158,9 @@ int runImport(const QStringList& arguments) {
     cli.addFlag(QStringLiteral("force"), QStringLiteral("Replace an existing output file."));
     cli.addValue(
         QStringLiteral("screen"),
-        QStringLiteral("qtscrcpy only: the screen size for the pixels of macro text (default 1280x720); "
-                       "the other formats give their own pixel frame."),
+        QStringLiteral("qtscrcpy and playcover: the screen the source was made for, which sizes the pixels "
+                       "of macro text and the radii (qtscrcpy, default 1280x720) or the radii (playcover, "
+                       "its window, default 1280x800); scrcpy-mask sources give their own frame."),
         QStringLiteral("WxH"));
     cli.addValue(
         QStringLiteral("joystick"),
@@ -183,15 +182,16 @@ int runImport(const QStringList& arguments) {
         cli.value(QStringLiteral("joystick")) != QLatin1String("never"))
         return cli.usageError(
             QStringLiteral("--joystick takes only 'never': the import makes keyboard keymaps"));
-    if (cli.isSet(QStringLiteral("screen")) && *format != SourceFormat::QtScrcpy &&
-        *format != SourceFormat::Auto)
-        return cli.usageError(
-            QStringLiteral("--screen is for qtscrcpy sources; this format gives its own frame"));
-    const std::optional<QSize> screen =
-        cli.isSet(QStringLiteral("screen")) ? parseSize(cli.value(QStringLiteral("screen"))) : kDefaultScreen;
-    if (!screen)
-        return cli.usageError(QStringLiteral("--screen must be WIDTHxHEIGHT with both above 0: '%1'")
-                                  .arg(cli.value(QStringLiteral("screen"))));
+    if (cli.isSet(QStringLiteral("screen")) && *format == SourceFormat::ScrcpyMask)
+        return cli.usageError(QStringLiteral(
+            "--screen is for qtscrcpy and playcover sources; scrcpy-mask gives its own frame"));
+    std::optional<QSize> screen;
+    if (cli.isSet(QStringLiteral("screen"))) {
+        screen = parseSize(cli.value(QStringLiteral("screen")));
+        if (!screen)
+            return cli.usageError(QStringLiteral("--screen must be WIDTHxHEIGHT with both above 0: '%1'")
+                                      .arg(cli.value(QStringLiteral("screen"))));
+    }
 
     const QString source = cli.positional().first();
     FindingReport report(QStringLiteral("import"), cli.isSet(QStringLiteral("json")));
@@ -227,7 +227,7 @@ int runImport(const QStringList& arguments) {
     std::vector<std::unique_ptr<ovelkeymapmanager::KeymapConfig>> configs;
     bool errors = false;
     for (const int index : *picked) {
-        ImportContext context(source, *screen);
+        ImportContext context(source, screen);
         configs.push_back(keymaps->import(context, index));
         for (const Finding& finding : context.findings())
             report.add(finding);

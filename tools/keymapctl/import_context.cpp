@@ -130,6 +130,10 @@ std::optional<QStringList> ImportContext::runningLines(const QStringList& editin
     return QStringList(ovelkeymapmanager::MacroKeyEditingTextChangeToRunningText(editing, rect));
 }
 
+double onShorterSide(double fraction, double side, const QSizeF& screen) {
+    return fraction * side / std::min(screen.width(), screen.height());
+}
+
 int milliseconds(double value) {
     return qRound(std::clamp(value, 0.0, 1e9));
 }

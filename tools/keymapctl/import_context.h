@@ -26,9 +26,11 @@ QString elementPath(const QString& path, int index);
 
 class ImportContext {
 public:
-    ImportContext(QString file, QSize screen) : m_file(std::move(file)), m_screen(screen) {}
+    // screen: the one the author gave (--screen), if any; each format has its own default.
+    ImportContext(QString file, std::optional<QSize> screen) : m_file(std::move(file)), m_screen(screen) {}
 
-    QSize screen() const { return m_screen; }
+    // The screen the source was made for: the one given, else the format's usual one.
+    QSize screen(QSize formatDefault) const { return m_screen.value_or(formatDefault); }
     const QList<Finding>& findings() const { return m_findings; }
     bool hasErrors() const;
 
@@ -65,7 +67,7 @@ public:
 
 private:
     QString m_file;
-    QSize m_screen;
+    std::optional<QSize> m_screen;
     QList<Finding> m_findings;
 };
 
@@ -73,6 +75,10 @@ template <typename Item> std::unique_ptr<Item> createItem(const char* typeName) 
     return std::unique_ptr<Item>(
         static_cast<Item*>(ovelkeymapmanager::CreateConfigItem(QLatin1String(typeName))));
 }
+
+// A length given as a fraction of a side of the screen (side: that side's length) as a fraction of
+// the screen's shorter side, the keymap's measure of lengths, so that a circle stays round.
+double onShorterSide(double fraction, double side, const QSizeF& screen);
 
 // A time in whole milliseconds, at most about eleven days: longer ones mean nothing to a keymap
 // and would not fit its integers.

@@ -11,6 +11,9 @@ using namespace ovelkeymapmanager;
 
 namespace {
 
+// The screen a QtScrcpy keymap is taken to be made for when --screen does not say.
+const QSize kDefaultScreen(1280, 720);
+
 const char kComment[] = "comment";
 const char kType[] = "type";
 const char kMacroOffScreen[] = "the macro clicks at the nearest point of the screen";
@@ -35,7 +38,7 @@ void reportIfPresent(ImportContext& context, const QJsonObject& node, const QStr
 
 // "click X,Y" in pixels of the screen; editing text has no negative or fractional pixels.
 QString clickLine(const ImportContext& context, const QPointF& position) {
-    const QSize screen = context.screen();
+    const QSize screen = context.screen(kDefaultScreen);
     const int x = qRound(std::clamp(position.x(), 0.0, 1.0) * screen.width());
     const int y = qRound(std::clamp(position.y(), 0.0, 1.0) * screen.height());
     return QStringLiteral("click %1,%2").arg(x).arg(y);
@@ -45,7 +48,7 @@ std::unique_ptr<ConfigItem> macroItem(ImportContext& context, const QJsonObject&
                                       const QPointF& position, const QStringList& press,
                                       const QStringList& release) {
     const std::optional<ConfigKey> key = context.key(node, path, "key");
-    const QRect screen(QPoint(0, 0), context.screen());
+    const QRect screen(QPoint(0, 0), context.screen(kDefaultScreen));
     const std::optional<QStringList> pressRunning = context.runningLines(press, screen, path);
     const std::optional<QStringList> releaseRunning = context.runningLines(release, screen, path);
     if (!key || !pressRunning || !releaseRunning)
@@ -156,11 +159,18 @@ std::unique_ptr<ConfigItem> importSteerWheel(ImportContext& context, const QJson
     }
     if (!centre || !up || !right || !down || !left || offsets.size() != 4)
         return nullptr;
-    const double radius = *std::max_element(offsets.begin(), offsets.end());
-    if (*std::min_element(offsets.begin(), offsets.end()) != radius) {
+    // The offsets are fractions of the screen: the vertical ones of its height, the horizontal ones
+    // of its width; a keymap's radius is a fraction of the shorter side.
+    const QSizeF screen = context.screen(kDefaultScreen);
+    QVector<double> reaches;
+    for (int i = 0; i < 4; ++i)
+        reaches << onShorterSide(offsets[i], i % 2 == 0 ? screen.height() : screen.width(), screen);
+    const double radius = *std::max_element(reaches.begin(), reaches.end());
+    if (radius - *std::min_element(reaches.begin(), reaches.end()) > 1e-9) {
         context.report(Severity::Warning, "unequal-offsets", path,
-                       QStringLiteral("the offsets up %1, right %2, down %3, left %4 differ; a stick has one "
-                                      "radius, so it reaches %5 in every direction")
+                       QStringLiteral("the offsets up %1, right %2, down %3, left %4 (of the screen's height "
+                                      "up and down, of its width left and right) reach differently far; a "
+                                      "stick has one radius, so it reaches %5 of the shorter side every way")
                            .arg(offsets[0])
                            .arg(offsets[1])
                            .arg(offsets[2])

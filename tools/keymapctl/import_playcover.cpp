@@ -6,6 +6,7 @@
 
 #include <QMetaEnum>
 
+#include <algorithm>
 #include <cmath>
 
 namespace keymapctl {
@@ -29,6 +30,10 @@ constexpr int kLeftButtonCode = -1;
 constexpr int kRightButtonCode = -2;
 constexpr int kMiddleButtonCode = -3;
 constexpr int kNamedCode = -10;
+
+// The window a keymap is taken to be made for when --screen does not say: the files do not keep
+// it, and Macs' built-in screens are 16:10.
+const QSize kDefaultWindow(1280, 800);
 
 // The Control sign that starts a chord's keyName ("⌃W").
 const QChar kControlSign(0x2303);
@@ -321,8 +326,10 @@ private:
         item->rightKey = keys[1]->key;
         item->bottomKey = keys[2]->key;
         item->leftKey = keys[3]->key;
-        // The stick reaches a quarter of its diameter; both are measured on the longer side.
-        item->relRadius = placement.size / 400.0;
+        // The stick reaches a quarter of its diameter, which is measured on the window's longer side.
+        const QSizeF window = m_context.screen(kDefaultWindow);
+        item->relRadius =
+            onShorterSide(placement.size / 400.0, std::max(window.width(), window.height()), window);
         add(std::move(item), placement);
     }
 

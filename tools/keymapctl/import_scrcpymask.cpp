@@ -141,9 +141,9 @@ private:
         return value.isDouble() ? value.toDouble() : fallback;
     }
 
-    // A length in pixels as a fraction of the frame's longer side, as a keymap's radii are.
+    // A length in pixels as a fraction of the frame's shorter side, as a keymap's radii are.
     double radius(double pixels) const {
-        return std::clamp(pixels, 0.0, kMaxFrame) / std::max(m_frame.width(), m_frame.height());
+        return std::clamp(pixels, 0.0, kMaxFrame) / std::min(m_frame.width(), m_frame.height());
     }
 
     ConfigKey button(const QJsonValue& value, const QString& path) {
