@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "import_source.h"
+#include "output_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -215,13 +216,11 @@ int runImport(const QStringList& arguments) {
     if (!picked)
         return cli.usageError(pickProblem);
     const QStringList targets = targetFiles(*keymaps, *picked, output, toDirectory, source);
-    const QString sourcePath = QFileInfo(source).canonicalFilePath();
+    // Every target is checked before anything is written.
     for (const QString& target : targets) {
-        if (QFileInfo(target).canonicalFilePath() == sourcePath)
-            return cli.fail(kBadInput,
-                            QStringLiteral("%1 is the source; the source is never overwritten").arg(target));
-        if (QFileInfo::exists(target) && !cli.isSet(QStringLiteral("force")))
-            return cli.fail(kBadInput, QStringLiteral("%1 exists; --force replaces it").arg(target));
+        const QString refusal = outputRefusal(target, {source}, cli.isSet(QStringLiteral("force")));
+        if (!refusal.isEmpty())
+            return cli.fail(kBadInput, refusal);
     }
 
     std::vector<std::unique_ptr<ovelkeymapmanager::KeymapConfig>> configs;
