@@ -134,8 +134,8 @@ void unsetKeys(LintContext& context, RuleOutput& output) {
     const LoadedDocument& document = context.document;
     const QList<ConfigItem*>& items = document.config->items;
     for (int i = 0; i < items.size(); ++i) {
-        // A pair item answers to its two sides and never counts as unset.
-        if (dynamic_cast<const PairConfigItem*>(items[i]) || !items[i]->isKeyUnset())
+        // A pair item answers to its two sides: the library never counts it as unset.
+        if (!items[i]->isKeyUnset())
             continue;
         const bool directions = dynamic_cast<const DiamondConfigItem*>(items[i]) != nullptr;
         output.add(elementPath(document.elementOfItem.value(i, i)) +
