@@ -3,7 +3,7 @@
 // every keymap made must save to text that loads back cleanly with all its items.
 #include "support/fuzzsupport.h"
 
-#include "tools/keymapctl/import_source.h"
+#include "tools/keymapctl/import/import_source.h"
 
 #include <keymapmanager/keymapmanager.h>
 

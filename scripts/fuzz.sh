@@ -74,7 +74,7 @@ PYTHON
 dict="$work/keymap.dict"
 {
     printf '"%s"\n' '{' '}' '[' ']' ':' ',' '\"' 'true' 'false' 'null' '-0' '1e308' '2147483648' '\\u0000'
-    grep -rhoE '"[A-Za-z_][A-Za-z0-9_ ]{1,40}"' "$root/keymapmanager" "$root"/tools/keymapctl/import_* \
+    grep -rhoE '"[A-Za-z_][A-Za-z0-9_ ]{1,40}"' "$root/keymapmanager" "$root"/tools/keymapctl/import/import_* \
         --include='*.cpp' --include='*.h' |
         sort -u
 } > "$dict"

@@ -23,9 +23,11 @@ if(TARGET keymapctl)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
     add_executable(keymapctl_importkeys_test ${KEYMAPCTL_TEST_DIR}/importkeys_test.cpp
-        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys.cpp ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys_web.cpp
-        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import_keys_hid.cpp)
-    target_include_directories(keymapctl_importkeys_test PRIVATE ${PROJECT_SOURCE_DIR})
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import/import_keys.cpp
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import/import_keys_web.cpp
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl/import/import_keys_hid.cpp)
+    target_include_directories(keymapctl_importkeys_test PRIVATE ${PROJECT_SOURCE_DIR}
+        ${PROJECT_SOURCE_DIR}/tools/keymapctl)
     target_link_libraries(keymapctl_importkeys_test PRIVATE ovel-keymapmanager GTest::gtest_main)
     add_test(NAME keymapctl_importkeys COMMAND keymapctl_importkeys_test)
 endif()

@@ -6,7 +6,8 @@ Every fuzz seed, every JSON test suite file, every example and keymapctl test do
 format as a keymap and as a joystick keymap. A file that does not load cleanly must be refused and
 left as it was; any other must then pass format --check, and check must describe it as before
 (items per type, unknown elements, feature images). Text written in another encoding is skipped by
-format the same way as a broken file.
+format the same way as a broken file. check and format take many files: each runs once per kind
+over copies of all of them.
 """
 import glob, json, os, shutil, subprocess, sys, tempfile
 
@@ -24,35 +25,50 @@ def run(*arguments):
     return subprocess.run([tool, *arguments], capture_output=True, cwd=work)
 
 
-def described(kind, name):
-    result = run("check", "--json", *kind, name)
-    return json.loads(result.stdout).get("files", []), result.returncode
+def by_file(kind, names):
+    """check --json over every file at once: per file, whether it loads cleanly and its description."""
+    report = json.loads(run("check", "--json", *kind, *names).stdout)
+    failing = {f["file"] for f in report.get("findings", []) if f["severity"] == "error"}
+    described = {name: [] for name in names}
+    for entry in report.get("files", []):
+        described[entry["file"]].append(entry)
+    return {name: (name not in failing, described[name]) for name in names}
 
 
+def said_about(result, name):
+    """The lines a command over many files printed about one of them."""
+    text = (result.stdout + result.stderr).decode(errors="replace").splitlines()
+    return [line for line in text if line.startswith((f"{name}: ", f"keymapctl format: {name}: "))]
+
+
+# Each command runs once per kind over copies of every file, named by number so that no name is a
+# prefix of another; the verdicts are per file, as if each had been run alone.
 failures = []
 work = tempfile.mkdtemp()
 rewritten = 0
 try:
-    for path in files:
-        for kind in ([], ["--joystick"]):
-            name = "doc.json"
+    for kind in ([], ["--joystick"]):
+        names = [f"{i:04d}.json" for i in range(len(files))]
+        for path, name in zip(files, names):
             shutil.copyfile(path, os.path.join(work, name))
-            before, loads = described(kind, name)
+        before = by_file(kind, names)
+        formatted = run("format", "--force", *kind, *names)
+        check = run("format", "--check", *kind, *names)
+        after = by_file(kind, names)
+        for path, name in zip(files, names):
             original = open(path, "rb").read()
-            formatted = run("format", "--force", *kind, name)
             after_bytes = open(os.path.join(work, name), "rb").read()
             where = f"{os.path.relpath(path, source)} {' '.join(kind)}"
-            if loads != 0:
-                if after_bytes != original or formatted.returncode == 0:
+            loads, description = before[name]
+            if not loads:
+                if after_bytes != original or f"{name}: formatted" in said_about(formatted, name):
                     failures.append(f"{where}: does not load cleanly, yet format rewrote it")
                 continue
             rewritten += after_bytes != original
-            check = run("format", "--check", *kind, name)
-            if check.returncode != 0:
-                failures.append(f"{where}: not canonical after format: {check.stdout.decode(errors='replace')}")
-            after, _ = described(kind, name)
-            if after != before:
-                failures.append(f"{where}: loads differently after format:\n  {before}\n  {after}")
+            if said_about(check, name):
+                failures.append(f"{where}: not canonical after format: {said_about(check, name)}")
+            if after[name] != before[name]:
+                failures.append(f"{where}: loads differently after format:\n  {description}\n  {after[name][1]}")
 finally:
     shutil.rmtree(work)
 print(f"{len(files)} documents, each as both kinds; {rewritten} rewrites; {len(failures)} failures")

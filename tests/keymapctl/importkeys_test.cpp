@@ -2,7 +2,7 @@
 // library shows for the row's code and the row is found by Qt's own name of the key; every web key
 // code names the Qt key its words name in Qt's enumeration; every HID usage leads to a web code of
 // the table, and the usages of the letter, digit and function key runs to Qt's keys in order.
-#include "tools/keymapctl/import_keys.h"
+#include "tools/keymapctl/import/import_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // keymapctl: the command-line tool for keymap authors. Picks the command named by the first
 // argument and hands it the rest.
-#include "cli.h"
 #include "commands.h"
+#include "common/cli.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
