@@ -89,3 +89,11 @@ TEST(KeymapSourcePlaces, AreLinesAndColumnsOfCharacters) {
             << row.text.toStdString();
     }
 }
+
+// A hundred thousand openings: places stop at a depth no loadable document reaches, so the scan stays
+// linear in the text (recording every path took memory in the square of the depth).
+TEST(KeymapSourcePlaces, StopDeeperThanAnyDocumentLoads) {
+    const KeymapSource source = ParseKeymapSource("{\"a\": " + QByteArray(100000, '['));
+    EXPECT_TRUE(source.places.contains(QStringLiteral("a[0][0]")));
+    EXPECT_LT(source.places.size(), 300);
+}

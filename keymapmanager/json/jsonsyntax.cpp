@@ -110,10 +110,16 @@ private:
         QString path;
         int index = -1;
         QHash<QString, int> names; // of an object: where each member name stands
+        bool tracked = true;       // false past kTrackedDepth: its members and elements get no place
     };
 
+    // The JSON library refuses a document nested deeper than 128 levels, so no place deeper than this
+    // is ever asked for; recording their paths, each longer than the last, would take memory in the
+    // square of the depth (a 100 KB file of '[' asked for tens of gigabytes).
+    static constexpr std::size_t kTrackedDepth = 256;
+
     void elementStarts() {
-        if (!m_places || m_containers.empty() || !m_containers.back().isArray)
+        if (!m_places || m_containers.empty() || !m_containers.back().isArray || !m_containers.back().tracked)
             return;
         Container& array = m_containers.back();
         m_valuePath = array.path + QStringLiteral("[%1]").arg(++array.index);
@@ -121,8 +127,10 @@ private:
     }
 
     void opens(char c) {
-        if (m_places)
-            m_containers.push_back(Container{c == '[', m_valuePath, -1, {}});
+        if (!m_places)
+            return;
+        const bool tracked = m_containers.size() < kTrackedDepth;
+        m_containers.push_back(Container{c == '[', tracked ? m_valuePath : QString(), -1, {}, tracked});
     }
 
     void closes() {
@@ -131,7 +139,7 @@ private:
     }
 
     void memberNamed(int quote) {
-        if (!m_places || m_containers.empty())
+        if (!m_places || m_containers.empty() || !m_containers.back().tracked)
             return;
         const QString name = decodeString(m_text + quote + 1, m_at - quote - 2);
         Container& object = m_containers.back();
